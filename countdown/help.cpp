@@ -1,0 +1,37 @@
+#include "help.h"
+#include "ui_help.h"
+
+#include "services.h"
+#include "windowplacement.h"
+
+namespace {
+// Where every instance opens: its client area's top-left corner on the screen.
+constexpr QPoint designedPlace { 2760 / 15, 3750 / 15 };
+} // namespace
+
+Help::Help(Services &services, QWidget *parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::Help>())
+{
+    m_ui->setupUi(this);
+    // A tool window keeps it out of the taskbar; the hints give a fixed dialog frame with only a
+    // close box.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Tool windows do not keep a program running by default; this one counts like any window.
+    setAttribute(Qt::WA_QuitOnClose, true);
+    setFixedSize(size());
+    placeClientAt(this, designedPlace);
+    m_ui->OKButton->setFocus();
+
+    connectHandler(services.guard, m_ui->OKButton, &QPushButton::clicked, this,
+                   &Help::OKButton_Click);
+}
+
+Help::~Help() = default;
+
+void Help::OKButton_Click()
+{
+    close();
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+// The forms are laid out for "MS Sans Serif" and "Tahoma". Where the system lacks them, metric
+// compatible stand-ins are loaded from the program's own fonts folder or from Wine's fonts.
+void loadDesignFonts();
+
+// A font of the design: family, size in points (fractional sizes such as 8.25 are kept).
+QFont designFont(const QString &family, qreal pointSize, bool bold = false);
+
+// The form runtime's default font: MS Sans Serif 8.25 pt regular.
+QFont defaultFormFont();

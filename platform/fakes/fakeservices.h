@@ -1,0 +1,102 @@
+#pragma once
+
+#include "services.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+
+#include <functional>
+
+// Test doubles: each records what it was asked and answers at once.
+
+class FakeClock final : public Clock
+{
+public:
+    QDateTime now() override;
+
+    void set(const QDateTime &now) { m_now = now; }
+    void advanceSeconds(qint64 seconds) { m_now = m_now.addSecs(seconds); }
+    int readings() const { return m_readings; }
+
+private:
+    QDateTime m_now { QDate(2026, 12, 7), QTime(20, 5, 9) };
+    int m_readings = 0;
+};
+
+class FakeMessageBoxes final : public MessageBoxes
+{
+public:
+    struct Shown
+    {
+        QString prompt;
+        MessageStyle style;
+        QString title;
+        QWidget *parent;
+    };
+
+    using MessageBoxes::MessageBoxes;
+
+    QList<Shown> shown;
+    // Runs while the box is "open", as a modal box lets other events run.
+    std::function<void(const Shown &)> whileOpen;
+
+protected:
+    void present(QWidget *parent, const QString &prompt, MessageStyle style,
+                 const QString &title) override;
+};
+
+class FakeProgramStarter final : public ProgramStarter
+{
+public:
+    struct Started
+    {
+        QString program;
+        QStringList arguments;
+        WindowStyle style;
+    };
+
+    StartResult start(const QString &program, const QStringList &arguments,
+                      WindowStyle style) override;
+
+    QList<Started> asked; // every request, whether it succeeded or not
+    StartResult answer { true, {} };
+};
+
+class FakeFileLookup final : public FileLookup
+{
+public:
+    QString firstMatch(const QString &path) override;
+
+    QStringList asked;
+    QHash<QString, QString> answers; // path -> file name; unknown paths find nothing
+};
+
+class FakeProgramEnd final : public ProgramEnd
+{
+public:
+    void end(int exitStatus) override { endings.append(exitStatus); }
+
+    QList<int> endings;
+};
+
+// A full set of doubles, wired the way SystemServices wires the real ones.
+class FakeServices
+{
+public:
+    explicit FakeServices(const QString &programTitle);
+    FakeServices(const FakeServices &) = delete;
+    FakeServices &operator=(const FakeServices &) = delete;
+
+    Services &services() { return m_services; }
+
+    FakeClock clock;
+    FakeMessageBoxes messages;
+    FakeProgramStarter programs;
+    FakeFileLookup files;
+    FakeProgramEnd programEnd;
+    HandlerGuard guard;
+
+private:
+    Services m_services;
+};

@@ -1,0 +1,108 @@
+#include "numbers.h"
+
+#include "runtimeerror.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <system_error>
+
+namespace {
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Sign, digits, at most one point, and at least one digit: "5", "-9", "+0.5", ".5", "5.".
+bool isPlainDecimal(const QString &text)
+{
+    qsizetype i = 0;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    bool seenDigit = false;
+    bool seenPoint = false;
+    for (; i < text.size(); ++i) {
+        if (isDigit(text[i]))
+            seenDigit = true;
+        else if (text[i] == u'.' && !seenPoint)
+            seenPoint = true;
+        else
+            return false;
+    }
+    return seenDigit;
+}
+
+double checkedResult(double value)
+{
+    if (!std::isfinite(value))
+        throw RuntimeError::overflow();
+    return value;
+}
+
+} // namespace
+
+double textToDouble(const QString &text)
+{
+    if (!isPlainDecimal(text))
+        throw RuntimeError::typeMismatch();
+
+    // from_chars takes no leading '+'; the text is pure ASCII by now.
+    std::string digits = text.toStdString();
+    if (digits.front() == '+')
+        digits.erase(0, 1);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                              std::chars_format::fixed);
+    if (error == std::errc::result_out_of_range) {
+        // from_chars reports underflow this way too: a value too small for a double is zero,
+        // only one whose whole part is too large is an overflow.
+        const std::size_t start = digits.front() == '-' ? 1 : 0;
+        const std::size_t point = std::min(digits.find('.'), digits.size());
+        const bool wholePartIsZero
+            = digits.find_first_not_of('0', start) >= point;
+        if (!wholePartIsZero)
+            throw RuntimeError::overflow();
+        value = 0.0;
+    } else if (error != std::errc() || end != digits.data() + digits.size()) {
+        throw RuntimeError::typeMismatch();
+    }
+    return value;
+}
+
+QString doubleToText(double value)
+{
+    if (!std::isfinite(value))
+        throw RuntimeError::overflow();
+    if (value == 0.0)
+        return QStringLiteral("0"); // never "-0"
+
+    // Round to 15 significant digits first, then write that value without an exponent.
+    std::array<char, 32> rounded {};
+    auto result = std::to_chars(rounded.data(), rounded.data() + rounded.size(), value,
+                                std::chars_format::general, 15);
+    double shortened = value;
+    std::from_chars(rounded.data(), result.ptr, shortened);
+
+    std::array<char, 400> plain {};
+    result = std::to_chars(plain.data(), plain.data() + plain.size(), shortened,
+                           std::chars_format::fixed);
+    return QString::fromLatin1(plain.data(), result.ptr - plain.data());
+}
+
+QString integerToText(std::int16_t value)
+{
+    return QString::number(value);
+}
+
+double checkedAdd(double a, double b)
+{
+    return checkedResult(a + b);
+}
+
+double checkedSubtract(double a, double b)
+{
+    return checkedResult(a - b);
+}

@@ -1,0 +1,8 @@
+#include "services.h"
+
+SystemServices::SystemServices(const QString &programTitle)
+    : m_messages(programTitle)
+    , m_guard(m_messages, m_programEnd)
+    , m_services { m_clock, m_messages, m_programs, m_files, m_guard }
+{
+}

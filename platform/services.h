@@ -1,0 +1,36 @@
+#pragma once
+
+#include "clock.h"
+#include "filelookup.h"
+#include "handlerguard.h"
+#include "messageboxes.h"
+#include "programstarter.h"
+
+// Everything a form may need of the world outside the process. Forms receive it when they are
+// created and keep only the reference, so tests can hand them doubles instead.
+struct Services
+{
+    Clock &clock;
+    MessageBoxes &messages;
+    ProgramStarter &programs;
+    FileLookup &files;
+    HandlerGuard &guard;
+};
+
+// The real services for a program whose title is programTitle.
+class SystemServices
+{
+public:
+    explicit SystemServices(const QString &programTitle);
+
+    Services &services() { return m_services; }
+
+private:
+    SystemClock m_clock;
+    SystemMessageBoxes m_messages;
+    SystemProgramStarter m_programs;
+    SystemFileLookup m_files;
+    ImmediateProgramEnd m_programEnd;
+    HandlerGuard m_guard;
+    Services m_services;
+};

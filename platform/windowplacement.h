@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QPoint>
+
+class QWidget;
+
+// Puts a window in the middle of the screen it will open on.
+void centreOnScreen(QWidget *window);
+
+// Puts a window's client area at a fixed place on the screen, as a form with a stored
+// position opens; a screen too small to show it there gets it moved back into view.
+void placeClientAt(QWidget *window, QPoint clientTopLeft);

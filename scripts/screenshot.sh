@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Runs inside an X server (see run.sh): starts a program, photographs its windows, ends it.
+set -euo pipefail
+
+program="$1"
+binary="$2"
+shots="$3"
+
+"$binary" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+
+case "$program" in
+Velmora) title='^Velmora$' ;;
+Sweepwright) title="^Dovrik's Software Sweepwright$" ;;
+esac
+
+window="$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -n 1)"
+# The clock panel ticks once a second; wait for the first tick to have been painted.
+sleep 1.6
+import -window "$window" "$shots/$program.png"
+echo "$shots/$program.png"
+
+if [[ "$program" == Velmora ]]; then
+    # Beyond the opening size lie the clock panel and the working labels.
+    xdotool windowsize "$window" 620 540
+    sleep 1.2
+    import -window "$window" "$shots/$program-enlarged.png"
+    echo "$shots/$program-enlarged.png"
+fi

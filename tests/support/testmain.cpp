@@ -1,0 +1,18 @@
+#include "testmain.h"
+
+#include "applicationsetup.h"
+
+#include <QLocale>
+#include <QStyleFactory>
+
+void prepareTestApplication(QApplication &app, const QString &programTitle)
+{
+    QLocale::setDefault(QLocale::c());
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    setUpApplication(app, programTitle);
+}
+
+QRect twips(int left, int top, int width, int height)
+{
+    return { left / 15, top / 15, width / 15, height / 15 };
+}
