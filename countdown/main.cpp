@@ -3,11 +3,16 @@
 #include "velmo.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     setUpApplication(app, QStringLiteral("Velmora"));
+    QIcon icon;
+    for (const int size : { 16, 32, 48 })
+        icon.addFile(QStringLiteral(":/icons/velmora-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     SystemServices system(QStringLiteral("Velmora"));
 
     auto *window = new Velmo(system.services());
