@@ -28,3 +28,13 @@ if [[ "$program" == Velmora ]]; then
     import -window "$window" "$shots/$program-enlarged.png"
     echo "$shots/$program-enlarged.png"
 fi
+
+if [[ "$program" == Sweepwright ]]; then
+    # "Next" (the second button, centre at 232,172 in the client area) leads to the confirmation
+    # page, which is photographed and left unconfirmed.
+    xdotool mousemove --window "$window" 232 172 click 1
+    sleep 1
+    next="$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -n 1)"
+    import -window "$next" "$shots/$program-Phase2.png"
+    echo "$shots/$program-Phase2.png"
+fi

@@ -1,0 +1,174 @@
+#include "fakeservices.h"
+#include "mainpage.h"
+#include "pagestestsupport.h"
+#include "phase2.h"
+#include "testmain.h"
+
+#include <QPushButton>
+
+// The wizard's four buttons with a program starter that only records what it is asked.
+class SweepwrightFlowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { removeAllWindows(); }
+
+    void cancelEndsWithoutStartingAnything();
+    void nextReplacesMainWithPhase2WithoutAGap();
+    void refuseEndsWithoutStartingAnything();
+    void confirmStartsTheScriptInTheGivenFolderAndCloses_data();
+    void confirmStartsTheScriptInTheGivenFolderAndCloses();
+    void scriptIsLookedForBesideTheExecutableByDefault();
+    void aScriptThatDoesNotStartIsReportedAndThePageStays();
+
+private:
+    static void click(QWidget *page, const char *button)
+    {
+        auto *control = page->findChild<QPushButton *>(QLatin1String(button));
+        QVERIFY(control);
+        QTest::mouseClick(control, Qt::LeftButton);
+    }
+};
+
+void SweepwrightFlowTest::cancelEndsWithoutStartingAnything()
+{
+    FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
+    auto *main = new Main(fake.services(), QStringLiteral("/opt/dovrik"));
+    main->show();
+
+    QVERIFY(programEndsAfter([main] { click(main, "Command1"); }));
+
+    QCOMPARE(visibleWindowCount(), 0);
+    QVERIFY(fake.programs.asked.isEmpty());
+    QVERIFY(fake.messages.shown.isEmpty());
+}
+
+// Watches Main disappear and notes whether Phase2 was already on the screen then.
+class HideWatcher : public QObject
+{
+public:
+    bool hidden = false;
+    bool phase2WasShowing = false;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide && !hidden) {
+            hidden = true;
+            phase2WasShowing = visiblePages<Phase2>().size() == 1;
+        }
+        return false;
+    }
+};
+
+void SweepwrightFlowTest::nextReplacesMainWithPhase2WithoutAGap()
+{
+    FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
+    auto *main = new Main(fake.services(), QStringLiteral("/opt/dovrik"));
+    main->show();
+    HideWatcher watcher;
+    main->installEventFilter(&watcher);
+
+    QVERIFY(!programEndsAfter([main] { click(main, "Command2"); }));
+
+    QVERIFY(watcher.hidden);
+    QVERIFY2(watcher.phase2WasShowing, "Main went before Phase2 was on the screen");
+    QCOMPARE(visibleWindowCount(), 1);
+    QCOMPARE(visiblePages<Phase2>().size(), 1);
+    QVERIFY(fake.programs.asked.isEmpty());
+}
+
+void SweepwrightFlowTest::refuseEndsWithoutStartingAnything()
+{
+    FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
+    auto *main = new Main(fake.services(), QStringLiteral("/opt/dovrik"));
+    main->show();
+    click(main, "Command2");
+    Phase2 *page = visiblePages<Phase2>().value(0);
+
+    QVERIFY(programEndsAfter([page] { click(page, "Command1"); }));
+
+    QCOMPARE(visibleWindowCount(), 0);
+    QVERIFY(fake.programs.asked.isEmpty());
+}
+
+void SweepwrightFlowTest::confirmStartsTheScriptInTheGivenFolderAndCloses_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("expectedProgram");
+
+    QTest::newRow("plain folder") << "/opt/dovrik" << "/opt/dovrik/Sweepwright.cmd";
+    QTest::newRow("trailing separator") << "/opt/dovrik/" << "/opt/dovrik/Sweepwright.cmd";
+    QTest::newRow("blanks and shell characters")
+        << "/opt/Dovrik's apps; rm -rf $(x) & more"
+        << "/opt/Dovrik's apps; rm -rf $(x) & more/Sweepwright.cmd";
+}
+
+void SweepwrightFlowTest::confirmStartsTheScriptInTheGivenFolderAndCloses()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, expectedProgram);
+    FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
+    // Through Main, so the folder is seen to reach the page that uses it.
+    auto *main = new Main(fake.services(), folder);
+    main->show();
+    click(main, "Command2");
+    Phase2 *page = visiblePages<Phase2>().value(0);
+
+    QVERIFY(programEndsAfter([page] { click(page, "Command2"); }));
+
+    QCOMPARE(fake.programs.asked.size(), 1);
+    const FakeProgramStarter::Started started = fake.programs.asked.first();
+    QCOMPARE(started.program, expectedProgram);
+    QVERIFY(started.arguments.isEmpty());
+    QCOMPARE(started.style, WindowStyle::NormalFocus);
+    QVERIFY(fake.messages.shown.isEmpty());
+    QCOMPARE(visibleWindowCount(), 0);
+}
+
+void SweepwrightFlowTest::scriptIsLookedForBesideTheExecutableByDefault()
+{
+    FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
+    auto *main = new Main(fake.services());
+    main->show();
+    click(main, "Command2");
+
+    click(visiblePages<Phase2>().value(0), "Command2");
+
+    QCOMPARE(fake.programs.asked.size(), 1);
+    QCOMPARE(fake.programs.asked.first().program,
+             QCoreApplication::applicationDirPath() + QStringLiteral("/Sweepwright.cmd"));
+}
+
+void SweepwrightFlowTest::aScriptThatDoesNotStartIsReportedAndThePageStays()
+{
+    FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
+    fake.programs.answer = { false, QStringLiteral("No such file or directory") };
+    auto *page = new Phase2(fake.services(), QStringLiteral("/opt/dovrik"));
+    page->show();
+
+    click(page, "Command2");
+
+    QCOMPARE(fake.messages.shown.size(), 1);
+    const FakeMessageBoxes::Shown shown = fake.messages.shown.first();
+    QCOMPARE(shown.prompt,
+             QStringLiteral("Sweepwright.cmd could not be started. Nothing has been removed.\n\n"
+                            "No such file or directory"));
+    QCOMPARE(shown.style, MessageStyle::Exclamation);
+    QCOMPARE(shown.title, QStringLiteral("Dovrik's Software Sweepwright"));
+    QCOMPARE(shown.parent, page);
+    QCOMPARE(visiblePages<Phase2>().size(), 1);
+
+    // Once the script can be started, the same page tries again and closes.
+    fake.programs.answer = { true, {} };
+    click(page, "Command2");
+
+    QCOMPARE(fake.programs.asked.size(), 2);
+    QCOMPARE(fake.messages.shown.size(), 1);
+    QCOMPARE(visibleWindowCount(), 0);
+}
+
+PROGRAM_TEST_MAIN(SweepwrightFlowTest, "Dovrik's Software Sweepwright")
+
+#include "flowtest.moc"

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QApplication>
+#include <QList>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+// The wizard's pages are windows that delete themselves when closed; these helpers see which
+// are on the screen and clear away what a test left behind.
+
+template<typename Page>
+QList<Page *> visiblePages()
+{
+    QList<Page *> pages;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *page = qobject_cast<Page *>(window); page && page->isVisible())
+            pages.append(page);
+    }
+    return pages;
+}
+
+inline int visibleWindowCount()
+{
+    int count = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        count += window->isVisible() ? 1 : 0;
+    return count;
+}
+
+// Runs the deletions that closing a page asked for, then deletes every window still there.
+inline void removeAllWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    qDeleteAll(QApplication::topLevelWidgets());
+}
+
+// Runs the event loop, does what the user does, and tells whether the program then ends by
+// itself, as it does when its last window has closed.
+inline bool programEndsAfter(const std::function<void()> &userAction)
+{
+    constexpr int stillRunning = 99;
+    QTimer::singleShot(0, qApp, userAction);
+    QTimer::singleShot(1000, qApp, [] { QCoreApplication::exit(stillRunning); });
+    return QApplication::exec() != stillRunning;
+}

@@ -1,0 +1,170 @@
+#include "fakeservices.h"
+#include "pagestestsupport.h"
+#include "phase2.h"
+#include "testmain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+// Confirming with the system's own program starter, against real files: a script beside the
+// "executable" (a folder the page is given, as main gives it the executable's) must run, and
+// nothing of the same name elsewhere may. Only the program starter is real; message boxes are
+// recorded, so that no modal box waits for a user.
+class SweepwrightRealStartTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void confirmRunsTheScriptBesideTheProgramAndDoesNotWait();
+    void aScriptThatCannotRunIsReportedAndNothingRuns_data();
+    void aScriptThatCannotRunIsReportedAndNothingRuns();
+
+private:
+    // Writes a script that leaves a marker file behind when it runs; with waitForRelease it
+    // first waits (ten seconds at most) for a file named "release" among the markers.
+    static void writeScript(const QString &path, const QString &markerName, bool executable,
+                            bool waitForRelease = false);
+    void confirm(Phase2 *page);
+
+    std::unique_ptr<QTemporaryDir> m_root;
+    QString m_programFolder;
+    QString m_markers;
+    QString m_savedWorkingFolder;
+    QByteArray m_savedPath;
+    FakeServices m_fake { QStringLiteral("Dovrik's Software Sweepwright") };
+    SystemProgramStarter m_starter;
+    Services m_services { m_fake.clock, m_fake.messages, m_starter, m_fake.files, m_fake.guard };
+};
+
+void SweepwrightRealStartTest::writeScript(const QString &path, const QString &markerName,
+                                           bool executable, bool waitForRelease)
+{
+    QFile script(path);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    // The markers' folder comes through the environment: its path may hold any character.
+    QByteArray text = "#!/bin/sh\nmarkers=\"$SWEEPWRIGHT_TEST_MARKERS\"\n";
+    if (waitForRelease) {
+        text += "i=0\n"
+                "while [ ! -e \"$markers/release\" ] && [ $i -lt 200 ]; do\n"
+                "    sleep 0.05\n"
+                "    i=$((i + 1))\n"
+                "done\n";
+    }
+    // What the script was started as, and with how many arguments.
+    text += "printf '%s %s' \"$0\" \"$#\" > \"$markers/" + markerName.toUtf8() + "\"\n";
+    QCOMPARE(script.write(text), text.size());
+    script.close();
+    QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    if (executable)
+        permissions |= QFileDevice::ExeOwner;
+    QVERIFY(script.setPermissions(permissions));
+}
+
+void SweepwrightRealStartTest::init()
+{
+#ifdef _WIN32
+    QSKIP("The script is started through the command interpreter there; see the flow tests.");
+#endif
+    m_root = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_root->isValid());
+    const QDir root(m_root->path());
+    // Blanks and shell characters in the folder: the path must never pass through a shell.
+    m_programFolder = root.filePath(QStringLiteral("Dovrik's apps; touch pwned & $(x)"));
+    m_markers = root.filePath(QStringLiteral("markers"));
+    for (const QString &folder : { m_programFolder, m_markers, root.filePath("work"),
+                                   root.filePath("bin") })
+        QVERIFY(QDir().mkpath(folder));
+
+    // Scripts of the same name in the working folder and on the search path, ready to run.
+    qputenv("SWEEPWRIGHT_TEST_MARKERS", QFile::encodeName(m_markers));
+    writeScript(root.filePath("work/Sweepwright.cmd"), QStringLiteral("working-folder"), true);
+    writeScript(root.filePath("bin/Sweepwright.cmd"), QStringLiteral("search-path"), true);
+    m_savedWorkingFolder = QDir::currentPath();
+    m_savedPath = qgetenv("PATH");
+    QVERIFY(QDir::setCurrent(root.filePath("work")));
+    qputenv("PATH", QFile::encodeName(root.filePath("bin")) + ':' + m_savedPath);
+}
+
+void SweepwrightRealStartTest::cleanup()
+{
+    removeAllWindows();
+    if (!m_savedWorkingFolder.isEmpty())
+        QDir::setCurrent(m_savedWorkingFolder);
+    if (!m_savedPath.isEmpty())
+        qputenv("PATH", m_savedPath);
+    qunsetenv("SWEEPWRIGHT_TEST_MARKERS");
+    m_fake.messages.shown.clear();
+    m_root.reset();
+}
+
+void SweepwrightRealStartTest::confirm(Phase2 *page)
+{
+    QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+}
+
+void SweepwrightRealStartTest::confirmRunsTheScriptBesideTheProgramAndDoesNotWait()
+{
+    const QString script = QDir(m_programFolder).filePath(QStringLiteral("Sweepwright.cmd"));
+    const QString marker = QDir(m_markers).filePath(QStringLiteral("beside-program"));
+    writeScript(script, QStringLiteral("beside-program"), true, true);
+    auto *page = new Phase2(m_services, m_programFolder);
+    page->show();
+
+    confirm(page);
+
+    // The page is gone while the script still waits for its release: nobody waited for it.
+    QVERIFY(m_fake.messages.shown.isEmpty());
+    QCOMPARE(visibleWindowCount(), 0);
+    QVERIFY(!QFile::exists(marker));
+    QFile release(QDir(m_markers).filePath(QStringLiteral("release")));
+    QVERIFY(release.open(QIODevice::WriteOnly));
+    release.close();
+
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(QFile(marker).size(), qint64(script.toUtf8().size() + 2), 2000);
+    QFile written(marker);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(written.readAll()), script + QStringLiteral(" 0"));
+    QVERIFY(!QFile::exists(QDir(m_markers).filePath(QStringLiteral("working-folder"))));
+    QVERIFY(!QFile::exists(QDir(m_markers).filePath(QStringLiteral("search-path"))));
+}
+
+void SweepwrightRealStartTest::aScriptThatCannotRunIsReportedAndNothingRuns_data()
+{
+    QTest::addColumn<bool>("present");
+
+    QTest::newRow("missing beside the program") << false;
+    QTest::newRow("present without execute permission") << true;
+}
+
+void SweepwrightRealStartTest::aScriptThatCannotRunIsReportedAndNothingRuns()
+{
+    QFETCH(bool, present);
+    if (present)
+        writeScript(QDir(m_programFolder).filePath(QStringLiteral("Sweepwright.cmd")),
+                    QStringLiteral("beside-program"), false);
+    auto *page = new Phase2(m_services, m_programFolder);
+    page->show();
+
+    confirm(page);
+
+    QCOMPARE(m_fake.messages.shown.size(), 1);
+    const QString prompt = m_fake.messages.shown.first().prompt;
+    const QString opening
+        = QStringLiteral("Sweepwright.cmd could not be started. Nothing has been removed.\n\n");
+    QVERIFY2(prompt.startsWith(opening), qPrintable(prompt));
+    QVERIFY2(prompt.size() > opening.size(), "the system's reason is missing");
+    QCOMPARE(visiblePages<Phase2>().size(), 1);
+    // Give anything that was started wrongly the time to show itself.
+    QTest::qWait(500);
+    QCOMPARE(QDir(m_markers).entryList(QDir::Files), QStringList());
+}
+
+PROGRAM_TEST_MAIN(SweepwrightRealStartTest, "Dovrik's Software Sweepwright")
+
+#include "realstarttest.moc"

@@ -1,0 +1,44 @@
+#include "mainpage.h"
+#include "ui_mainpage.h"
+
+#include "designfonts.h"
+#include "phase2.h"
+#include "services.h"
+#include "wizardpage.h"
+
+#include <utility>
+
+Main::Main(Services &services, QString scriptFolder, QWidget *parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::Main>())
+    , m_services(services)
+    , m_scriptFolder(std::move(scriptFolder))
+{
+    m_ui->setupUi(this);
+    // Designer stores whole point sizes only.
+    m_ui->Label1->setFont(designFont(QStringLiteral("Tahoma"), 14.25, true));
+    m_ui->Label2->setFont(designFont(QStringLiteral("Tahoma"), 9));
+    prepareWizardPage(this);
+    m_ui->Command1->setFocus();
+
+    connectHandler(m_services.guard, m_ui->Command1, &QPushButton::clicked, this,
+                   &Main::Command1_Click);
+    connectHandler(m_services.guard, m_ui->Command2, &QPushButton::clicked, this,
+                   &Main::Command2_Click);
+}
+
+Main::~Main() = default;
+
+void Main::Command1_Click()
+{
+    close();
+}
+
+void Main::Command2_Click()
+{
+    // The next page first: were Main closed before it, no page would be left and the program
+    // would end.
+    auto *next = new Phase2(m_services, m_scriptFolder);
+    next->show();
+    close();
+}

@@ -1,0 +1,53 @@
+#include "phase2.h"
+#include "ui_phase2.h"
+
+#include "designfonts.h"
+#include "services.h"
+#include "wizardpage.h"
+
+#include <QDir>
+
+#include <utility>
+
+Phase2::Phase2(Services &services, QString scriptFolder, QWidget *parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::Phase2>())
+    , m_services(services)
+    , m_scriptFolder(std::move(scriptFolder))
+{
+    m_ui->setupUi(this);
+    // Designer stores whole point sizes only.
+    m_ui->Label1->setFont(designFont(QStringLiteral("Tahoma"), 14.25, true));
+    m_ui->Label2->setFont(designFont(QStringLiteral("Tahoma"), 9));
+    prepareWizardPage(this);
+    m_ui->Command1->setFocus();
+
+    connectHandler(m_services.guard, m_ui->Command1, &QPushButton::clicked, this,
+                   &Phase2::Command1_Click);
+    connectHandler(m_services.guard, m_ui->Command2, &QPushButton::clicked, this,
+                   &Phase2::Command2_Click);
+}
+
+Phase2::~Phase2() = default;
+
+void Phase2::Command1_Click()
+{
+    close();
+}
+
+void Phase2::Command2_Click()
+{
+    // By full path from the one folder, never by bare name: a bare name would be looked for in
+    // the working folder or on the search path, where anyone could have put a file of that name.
+    const QString script = QDir(m_scriptFolder).absoluteFilePath(QLatin1String(scriptName));
+    const StartResult result = m_services.programs.start(script, {}, WindowStyle::NormalFocus);
+    if (!result.started) {
+        m_services.messages.show(this,
+                                 QLatin1String(notStartedPrompt) + QStringLiteral("\n\n")
+                                     + result.failureReason,
+                                 MessageStyle::Exclamation, m_services.messages.programTitle());
+        return;
+    }
+    // Nobody waits for the script: it goes on by itself after the wizard has ended.
+    close();
+}
