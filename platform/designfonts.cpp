@@ -20,6 +20,10 @@ constexpr StandIn standIns[] = {
     { "Tahoma", "tahomabd.ttf" },
 };
 
+// Set when "MS Sans Serif" is Wine's TrueType stand-in. Its 10 and 12 point faces are strikes
+// that Qt never picks, so it only ever draws the 8-point face.
+bool sansSerifHasOnlySmallFace = false;
+
 QStringList fontFolders()
 {
     return {
@@ -38,15 +42,22 @@ void loadDesignFonts()
             continue;
         for (const QString &folder : fontFolders()) {
             const QString path = QDir(folder).filePath(QLatin1String(standIn.fileName));
-            if (QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0)
+            if (QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0) {
+                if (standIn.fileName == standIns[0].fileName)
+                    sansSerifHasOnlySmallFace = true;
                 break;
+            }
         }
     }
 }
 
 QFont designFont(const QString &family, qreal pointSize, bool bold)
 {
-    QFont font(family);
+    // A size the stand-in cannot draw is drawn in Tahoma, the system's own successor to
+    // "MS Sans Serif" for dialog text, at the designed size rather than in a smaller face.
+    const bool beyondStandIn = sansSerifHasOnlySmallFace && pointSize >= 9.0
+        && family == QLatin1String(standIns[0].family);
+    QFont font(beyondStandIn ? QStringLiteral("Tahoma") : family);
     font.setPointSizeF(pointSize);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setStyleHint(QFont::SansSerif);

@@ -286,15 +286,24 @@ void VelmoTest::inputsStartEmpty()
 
 void VelmoTest::fontsAreTheDesigns()
 {
-    // Every control but the result uses the runtime's default font.
+    // Every control but the result uses the runtime's default font, 8.25 point MS Sans Serif.
+    const QFont standard = control<QLabel>("Label1")->font();
     for (QWidget *widget : m_velmo->centralWidget()->findChildren<QWidget *>()) {
-        const QFont font = widget->font();
-        const bool result = widget->objectName() == QLatin1String("FinalCalculation");
-        QCOMPARE(QFontInfo(font).family(), QStringLiteral("MS Sans Serif"));
-        QCOMPARE(font.pointSizeF(), result ? 9.75 : 8.25);
-        QCOMPARE(font.weight(), QFont::Normal);
-        QVERIFY(!font.italic());
+        if (widget->objectName() == QLatin1String("FinalCalculation"))
+            continue;
+        QCOMPARE(QFontInfo(widget->font()).family(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(widget->font().pointSizeF(), 8.25);
+        QCOMPARE(widget->font().weight(), QFont::Normal);
+        QVERIFY(!widget->font().italic());
     }
+    // The result is larger: 9.75 points, in MS Sans Serif where the system has it.
+    const QFont result = control<QLabel>("FinalCalculation")->font();
+    QCOMPARE(result.pointSizeF(), 9.75);
+    QCOMPARE(result.weight(), QFont::Normal);
+    QVERIFY(QStringList({ "MS Sans Serif", "Tahoma" }).contains(QFontInfo(result).family()));
+    const QString sample = QStringLiteral("It is 0 Months, -9 Days, 2 hours");
+    QVERIFY(QFontMetrics(result).horizontalAdvance(sample)
+            > QFontMetrics(standard).horizontalAdvance(sample) * 11 / 10);
 }
 
 void VelmoTest::tabWalksTheDesignedOrder()
