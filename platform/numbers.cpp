@@ -72,6 +72,11 @@ double textToDouble(const QString &text)
     return value;
 }
 
+bool isNumericText(const QString &text)
+{
+    return isPlainDecimal(text);
+}
+
 QString doubleToText(double value)
 {
     if (!std::isfinite(value))
