@@ -9,7 +9,22 @@
 #include <QLabel>
 #include <QTimer>
 
+#include <cstddef>
+
 #include <unistd.h>
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VELMORA_UNDER_ASAN 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define VELMORA_UNDER_ASAN 1
+#endif
+#ifdef VELMORA_UNDER_ASAN
+// The sanitizer runtime's own interface; GCC installs no header for it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
 
 namespace {
 
@@ -50,13 +65,19 @@ QStringList expectedPanel(const QDateTime &now)
                  + QString::number(date.year()) + " at " + hourNow + ":" + minNow + " " + amPm };
 }
 
-long residentBytes()
+long memoryHeld()
 {
+#ifdef VELMORA_UNDER_ASAN
+    // AddressSanitizer keeps freed blocks in quarantine, so resident memory climbs under it
+    // whatever the program does; the heap still in use is what must stay flat there.
+    return static_cast<long>(__sanitizer_get_current_allocated_bytes());
+#else
     QFile statm("/proc/self/statm");
     if (!statm.open(QIODevice::ReadOnly))
         return -1;
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.value(1).toLong() * sysconf(_SC_PAGESIZE);
+#endif
 }
 
 struct Panel
@@ -282,7 +303,7 @@ private slots:
         const int ticksPerHour = 3600;
         const int ticksPerDay = 24 * ticksPerHour;
         const int ticksPerWeek = 7 * ticksPerDay;
-        long residentAfterFirstDay = 0;
+        long heldAfterFirstDay = 0;
 
         // WHEN it ticks for a week
         for (int tick = 1; tick <= ticksPerWeek; ++tick) {
@@ -290,11 +311,11 @@ private slots:
             if (tick % ticksPerHour == 0)
                 QCOMPARE(panel.captions(), expectedPanel(panel.fakes.clock.now()));
             if (tick == ticksPerDay)
-                residentAfterFirstDay = residentBytes();
+                heldAfterFirstDay = memoryHeld();
             panel.fakes.clock.advanceSeconds(1);
         }
         panel.fakes.clock.advanceSeconds(-1);
-        const long residentAfterWeek = residentBytes();
+        const long heldAfterWeek = memoryHeld();
 
         // THEN every label agrees with the last reading, one reading per tick was taken
         QCOMPARE(panel.captions(), expectedPanel(at(2028, 3, 4, 21, 59, 59)));
@@ -302,10 +323,10 @@ private slots:
         QVERIFY(panel.fakes.programEnd.endings.isEmpty());
 
         // AND the memory the process holds has not grown over the last six days
-        QVERIFY(residentAfterFirstDay > 0);
-        const long growth = residentAfterWeek - residentAfterFirstDay;
-        qInfo("resident memory after one day %ld KiB, after a week %ld KiB", residentAfterFirstDay / 1024,
-              residentAfterWeek / 1024);
+        QVERIFY(heldAfterFirstDay > 0);
+        const long growth = heldAfterWeek - heldAfterFirstDay;
+        qInfo("memory held after one day %ld KiB, after a week %ld KiB", heldAfterFirstDay / 1024,
+              heldAfterWeek / 1024);
         QVERIFY2(growth < 2 * 1024 * 1024,
                  qPrintable(QString("grew by %1 KiB").arg(growth / 1024)));
     }
