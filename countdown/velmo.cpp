@@ -10,7 +10,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QLabel>
-#include <QStringView>
+#include <QStringBuilder>
 #include <QTimer>
 
 #include <array>
@@ -22,26 +22,31 @@ constexpr QSize clientSize { 5310 / 15, 5700 / 15 };
 struct Month
 {
     std::int16_t number;
-    QStringView name;
+    QString name;
     std::int16_t days; // February in a common year
 };
 
 // The clock panel names and sizes the months; the calculation matches the event month against
-// the same names, so both handlers share this one table.
-constexpr std::array<Month, 12> monthTable { {
-    { 1, u"January", 31 },
-    { 2, u"February", 28 },
-    { 3, u"March", 31 },
-    { 4, u"April", 30 },
-    { 5, u"May", 31 },
-    { 6, u"June", 30 },
-    { 7, u"July", 31 },
-    { 8, u"August", 31 },
-    { 9, u"September", 30 },
-    { 10, u"October", 31 },
-    { 11, u"November", 30 },
-    { 12, u"December", 31 },
-} };
+// the same names, so both handlers share this one table. The names are literals, so writing one
+// into a caption copies no text.
+const std::array<Month, 12> &monthTable()
+{
+    static const std::array<Month, 12> table { {
+        { 1, QStringLiteral("January"), 31 },
+        { 2, QStringLiteral("February"), 28 },
+        { 3, QStringLiteral("March"), 31 },
+        { 4, QStringLiteral("April"), 30 },
+        { 5, QStringLiteral("May"), 31 },
+        { 6, QStringLiteral("June"), 30 },
+        { 7, QStringLiteral("July"), 31 },
+        { 8, QStringLiteral("August"), 31 },
+        { 9, QStringLiteral("September"), 30 },
+        { 10, QStringLiteral("October"), 31 },
+        { 11, QStringLiteral("November"), 30 },
+        { 12, QStringLiteral("December"), 31 },
+    } };
+    return table;
+}
 
 constexpr std::int16_t february = 2;
 constexpr std::int16_t leapFebruaryDays = 29;
@@ -114,15 +119,16 @@ void Velmo::Timer1_Timer()
 
     // Step 2. Month name.
     const double monthNumber = textToDouble(caption(m_ui->CurMon));
-    for (const Month &month : monthTable) {
+    for (const Month &month : monthTable()) {
         if (monthNumber == month.number)
-            setCaption(m_ui->MonName, month.name.toString());
+            setCaption(m_ui->MonName, month.name);
     }
 
     // Step 3. Days in the month, found by the name step 2 wrote. February gains its 29th day in
     // leap years, or on 29 February the panel would say the month has 28.
-    for (const Month &month : monthTable) {
-        if (caption(m_ui->MonName) == month.name) {
+    const QString monthName = caption(m_ui->MonName);
+    for (const Month &month : monthTable()) {
+        if (monthName == month.name) {
             std::int16_t days = month.days;
             if (month.number == february
                 && QDate::isLeapYear(static_cast<int>(textToDouble(caption(m_ui->CurYear)))))
@@ -139,28 +145,26 @@ void Velmo::Timer1_Timer()
     if (hour == 12)
         setCaption(m_ui->HourNow, QStringLiteral("12"));
     if (hour > 12)
-        setCaption(m_ui->HourNow, doubleToText(checkedSubtract(hour, 12)));
+        setCaption(m_ui->HourNow, integerToText(static_cast<std::int16_t>(hour - 12)));
 
-    // Step 5. AM or PM.
-    if (textToDouble(caption(m_ui->CurHour)) < 12)
-        setCaption(m_ui->AM_PM, QStringLiteral("AM"));
-    else
-        setCaption(m_ui->AM_PM, QStringLiteral("PM"));
+    // Step 5. AM or PM, from the same hour.
+    setCaption(m_ui->AM_PM, hour < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
 
     // Step 6. Minute with two digits, for the sentence only: CurMin stays unpadded because the
     // calculation reads it as a number.
-    if (textToDouble(caption(m_ui->CurMin)) <= 9)
-        setCaption(m_ui->MinNow, QStringLiteral("0") + caption(m_ui->CurMin));
+    const QString minute = caption(m_ui->CurMin);
+    if (textToDouble(minute) <= 9)
+        setCaption(m_ui->MinNow, QStringLiteral("0") % minute);
     else
-        setCaption(m_ui->MinNow, caption(m_ui->CurMin));
+        setCaption(m_ui->MinNow, minute);
 
     // Step 7. The sentence: no seconds, and no comma after the day.
     setCaption(m_ui->ThisMonth,
-               QStringLiteral("The current time is: ") + caption(m_ui->MonName)
-                   + QStringLiteral(", ") + caption(m_ui->CurDay) + QStringLiteral(" ")
-                   + caption(m_ui->CurYear) + QStringLiteral(" at ") + caption(m_ui->HourNow)
-                   + QStringLiteral(":") + caption(m_ui->MinNow) + QStringLiteral(" ")
-                   + caption(m_ui->AM_PM));
+               QStringLiteral("The current time is: ") % caption(m_ui->MonName)
+                   % QStringLiteral(", ") % caption(m_ui->CurDay) % QStringLiteral(" ")
+                   % caption(m_ui->CurYear) % QStringLiteral(" at ") % caption(m_ui->HourNow)
+                   % QStringLiteral(":") % caption(m_ui->MinNow) % QStringLiteral(" ")
+                   % caption(m_ui->AM_PM));
 }
 
 void Velmo::Calculate_Click()
@@ -208,15 +212,16 @@ void Velmo::Calculate_Click()
     // arithmetic is field by field on purpose: no year, no AM/PM, no borrow between fields.
 
     // Step 2. Month number.
-    for (const Month &month : monthTable) {
-        if (m_ui->EndMonth->currentText() == month.name)
+    const QString eventMonth = m_ui->EndMonth->currentText();
+    for (const Month &month : monthTable()) {
+        if (eventMonth == month.name)
             setCaption(m_ui->EndMonNum, integerToText(month.number));
     }
 
     // Step 3. Days figure: the event day plus today's day minus the present month's length. The
     // event month's own length never enters.
-    for (const Month &month : monthTable) {
-        if (m_ui->EndMonth->currentText() == month.name) {
+    for (const Month &month : monthTable()) {
+        if (eventMonth == month.name) {
             const double today = textToDouble(caption(m_ui->CurDay));
             const double daysInMonth = textToDouble(caption(m_ui->DaysInMon));
             const double eventDay = textToDouble(m_ui->EndDay->currentText());
@@ -227,12 +232,14 @@ void Velmo::Calculate_Click()
 
     // Step 4. Event minute. Minute "00" counts as 60, so that the minutes run to the next full
     // hour instead of coming out negative.
-    for (const double minute : { 0.0, 10.0, 20.0, 30.0, 40.0, 50.0 }) {
-        if (textToDouble(m_ui->EndMinute->currentText()) == minute) {
-            if (minute == 0)
+    const QString eventMinuteText = m_ui->EndMinute->currentText();
+    const double eventMinute = textToDouble(eventMinuteText);
+    for (const double listedMinute : { 0.0, 10.0, 20.0, 30.0, 40.0, 50.0 }) {
+        if (eventMinute == listedMinute) {
+            if (listedMinute == 0)
                 setCaption(m_ui->EndMinCalc, integerToText(60));
             else
-                setCaption(m_ui->EndMinCalc, m_ui->EndMinute->currentText());
+                setCaption(m_ui->EndMinCalc, eventMinuteText);
         }
     }
 
@@ -253,24 +260,24 @@ void Velmo::Calculate_Click()
 
     // Step 8. Figures of the sentence. Only the minutes are corrected; a negative minutes
     // difference sets the hours to 0 rather than borrowing an hour.
-    if (textToDouble(caption(m_ui->EndMinutes)) < 0)
-        setCaption(m_ui->FinalMinutes,
-                   doubleToText(checkedAdd(textToDouble(caption(m_ui->EndMinutes)), 60)));
-    if (textToDouble(caption(m_ui->EndMinutes)) >= 0)
-        setCaption(m_ui->FinalMinutes, caption(m_ui->EndMinutes));
-    if (textToDouble(caption(m_ui->EndMinutes)) < 0)
+    const QString minutesDifferenceText = caption(m_ui->EndMinutes);
+    const double minutesDifference = textToDouble(minutesDifferenceText);
+    if (minutesDifference < 0) {
+        setCaption(m_ui->FinalMinutes, doubleToText(checkedAdd(minutesDifference, 60)));
         setCaption(m_ui->FinalHours, integerToText(0));
-    if (textToDouble(caption(m_ui->EndMinutes)) >= 0)
+    } else {
+        setCaption(m_ui->FinalMinutes, minutesDifferenceText);
         setCaption(m_ui->FinalHours, caption(m_ui->EndHours));
+    }
 
     // Step 9. The sentence, every piece as it stands: what the user typed is shown as typed.
     setCaption(m_ui->FinalCalculation,
-               QStringLiteral("It is ") + caption(m_ui->EndMon) + QStringLiteral(" Months, ")
-                   + caption(m_ui->EndDays) + QStringLiteral(" Days, ")
-                   + caption(m_ui->FinalHours) + QStringLiteral(" hours, and ")
-                   + caption(m_ui->FinalMinutes) + QStringLiteral(" minutes until ")
-                   + m_ui->BandInput->text() + QStringLiteral(" at ") + m_ui->WhereInput->text()
-                   + QStringLiteral("."));
+               QStringLiteral("It is ") % caption(m_ui->EndMon) % QStringLiteral(" Months, ")
+                   % caption(m_ui->EndDays) % QStringLiteral(" Days, ")
+                   % caption(m_ui->FinalHours) % QStringLiteral(" hours, and ")
+                   % caption(m_ui->FinalMinutes) % QStringLiteral(" minutes until ")
+                   % m_ui->BandInput->text() % QStringLiteral(" at ") % m_ui->WhereInput->text()
+                   % QStringLiteral("."));
 }
 
 bool Velmo::presentTimeIsKnown() const
