@@ -114,8 +114,8 @@ void Velmo::Timer1_Timer()
     setCaption(m_ui->CurMin, integerToText(shortInteger(time.minute())));
     setCaption(m_ui->CurSec, integerToText(shortInteger(time.second())));
 
-    // Steps 2 to 7 work from the captions just written, so every derived label agrees with them
-    // even when read by someone who only sees the panel.
+    // Steps 2 to 7 derive their values from the captions just written: the labels are the only
+    // store, and whatever a derived label shows must agree with the panel on this tick.
 
     // Step 2. Month name.
     const double monthNumber = textToDouble(caption(m_ui->CurMon));
