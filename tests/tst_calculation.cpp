@@ -344,8 +344,8 @@ private slots:
         }
         QCOMPARE(moments.size(), 2304);
 
-        // AND every combination of the four lists, met in a scrambled order so that each
-        // combination meets a different moment and every moment meets several combinations
+        // AND every combination of the four lists, met in a scrambled order, four times over, so
+        // that each combination meets four different moments and every moment many combinations
         struct Choice { int month; int day; int hour; int minute; };
         QList<Choice> choices;
         for (int month = 1; month <= 12; ++month)
@@ -364,9 +364,11 @@ private slots:
         auto *endMinute = w.control<QComboBox>("EndMinute");
         const QLabel *answer = w.control<QLabel>("FinalCalculation");
 
-        for (qsizetype i = 0; i < choices.size(); ++i) {
-            const Choice &choice = choices[i];
-            const QDateTime &now = moments[i % moments.size()];
+        const int passes = 4;
+        for (qsizetype step = 0; step < passes * choices.size(); ++step) {
+            const Choice &choice = choices[step % choices.size()];
+            const qsizetype pass = step / choices.size();
+            const QDateTime &now = moments[(step + pass * 577) % moments.size()];
 
             // WHEN the panel ticks at that moment and the user asks about that choice
             w.tickAt(now);
