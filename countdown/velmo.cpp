@@ -3,13 +3,70 @@
 
 #include "designfonts.h"
 #include "help.h"
+#include "numbers.h"
 #include "services.h"
 #include "windowplacement.h"
 
+#include <QComboBox>
+#include <QDate>
+#include <QLabel>
+#include <QStringBuilder>
 #include <QTimer>
+
+#include <array>
+#include <cstdint>
 
 namespace {
 constexpr QSize clientSize { 5310 / 15, 5700 / 15 };
+
+struct Month
+{
+    std::int16_t number;
+    QString name;
+    std::int16_t days; // February in a common year
+};
+
+// The clock panel names and sizes the months; the calculation matches the event month against
+// the same names, so both handlers share this one table. The names are literals, so writing one
+// into a caption copies no text.
+const std::array<Month, 12> &monthTable()
+{
+    static const std::array<Month, 12> table { {
+        { 1, QStringLiteral("January"), 31 },
+        { 2, QStringLiteral("February"), 28 },
+        { 3, QStringLiteral("March"), 31 },
+        { 4, QStringLiteral("April"), 30 },
+        { 5, QStringLiteral("May"), 31 },
+        { 6, QStringLiteral("June"), 30 },
+        { 7, QStringLiteral("July"), 31 },
+        { 8, QStringLiteral("August"), 31 },
+        { 9, QStringLiteral("September"), 30 },
+        { 10, QStringLiteral("October"), 31 },
+        { 11, QStringLiteral("November"), 30 },
+        { 12, QStringLiteral("December"), 31 },
+    } };
+    return table;
+}
+
+constexpr std::int16_t february = 2;
+constexpr std::int16_t leapFebruaryDays = 29;
+
+QString caption(const QLabel *label)
+{
+    return label->text();
+}
+
+void setCaption(QLabel *label, const QString &text)
+{
+    label->setText(text);
+}
+
+std::int16_t shortInteger(int value)
+{
+    // The clock's fields fit a 16-bit integer, as the runtime hands them out.
+    return static_cast<std::int16_t>(value);
+}
+
 } // namespace
 
 Velmo::Velmo(Services &services, QWidget *parent)
@@ -34,6 +91,8 @@ Velmo::Velmo(Services &services, QWidget *parent)
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(1000);
     connectHandler(m_services.guard, m_timer1, &QTimer::timeout, this, &Velmo::Timer1_Timer);
+    connectHandler(m_services.guard, m_ui->Calculate, &QPushButton::clicked, this,
+                   &Velmo::Calculate_Click);
     connectHandler(m_services.guard, m_ui->Help_m, &QAction::triggered, this,
                    &Velmo::Help_m_Click);
     m_timer1->start();
@@ -43,6 +102,192 @@ Velmo::~Velmo() = default;
 
 void Velmo::Timer1_Timer()
 {
+    // Step 1. One reading feeds all six labels: separate readings could straddle the turn of an
+    // hour and show, for a second, the old hour with minute 0.
+    const QDateTime reading = m_services.clock.now();
+    const QDate date = reading.date();
+    const QTime time = reading.time();
+    setCaption(m_ui->CurYear, integerToText(shortInteger(date.year())));
+    setCaption(m_ui->CurMon, integerToText(shortInteger(date.month())));
+    setCaption(m_ui->CurDay, integerToText(shortInteger(date.day())));
+    setCaption(m_ui->CurHour, integerToText(shortInteger(time.hour())));
+    setCaption(m_ui->CurMin, integerToText(shortInteger(time.minute())));
+    setCaption(m_ui->CurSec, integerToText(shortInteger(time.second())));
+
+    // Steps 2 to 7 derive their values from the captions just written: the labels are the only
+    // store, and whatever a derived label shows must agree with the panel on this tick.
+
+    // Step 2. Month name.
+    const double monthNumber = textToDouble(caption(m_ui->CurMon));
+    for (const Month &month : monthTable()) {
+        if (monthNumber == month.number)
+            setCaption(m_ui->MonName, month.name);
+    }
+
+    // Step 3. Days in the month, found by the name step 2 wrote. February gains its 29th day in
+    // leap years, or on 29 February the panel would say the month has 28.
+    const QString monthName = caption(m_ui->MonName);
+    for (const Month &month : monthTable()) {
+        if (monthName == month.name) {
+            std::int16_t days = month.days;
+            if (month.number == february
+                && QDate::isLeapYear(static_cast<int>(textToDouble(caption(m_ui->CurYear)))))
+                days = leapFebruaryDays;
+            setCaption(m_ui->DaysInMon, integerToText(days));
+        }
+    }
+
+    // Step 4. Hour on the 12-hour clock. The midnight hour stays "0": the calculation subtracts
+    // this figure, and its arithmetic was laid down with 0 there, not 12.
+    const double hour = textToDouble(caption(m_ui->CurHour));
+    if (hour < 12)
+        setCaption(m_ui->HourNow, caption(m_ui->CurHour));
+    if (hour == 12)
+        setCaption(m_ui->HourNow, QStringLiteral("12"));
+    if (hour > 12)
+        setCaption(m_ui->HourNow, integerToText(static_cast<std::int16_t>(hour - 12)));
+
+    // Step 5. AM or PM, from the same hour.
+    setCaption(m_ui->AM_PM, hour < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
+
+    // Step 6. Minute with two digits, for the sentence only: CurMin stays unpadded because the
+    // calculation reads it as a number.
+    const QString minute = caption(m_ui->CurMin);
+    if (textToDouble(minute) <= 9)
+        setCaption(m_ui->MinNow, QStringLiteral("0") % minute);
+    else
+        setCaption(m_ui->MinNow, minute);
+
+    // Step 7. The sentence: no seconds, and no comma after the day.
+    setCaption(m_ui->ThisMonth,
+               QStringLiteral("The current time is: ") % caption(m_ui->MonName)
+                   % QStringLiteral(", ") % caption(m_ui->CurDay) % QStringLiteral(" ")
+                   % caption(m_ui->CurYear) % QStringLiteral(" at ") % caption(m_ui->HourNow)
+                   % QStringLiteral(":") % caption(m_ui->MinNow) % QStringLiteral(" ")
+                   % caption(m_ui->AM_PM));
+}
+
+void Velmo::Calculate_Click()
+{
+    // Step 1. Presence check. Every empty input is reported, so one click tells the user all that
+    // is missing; then the calculation stops, because an empty input has no number to give.
+    struct PresenceCheck
+    {
+        const QComboBox *input;
+        QString title;
+        QString prompt;
+    };
+    const std::array<PresenceCheck, 4> presenceChecks { {
+        { m_ui->EndMonth, QStringLiteral("ERROR 001!   NO MONTH SPECIFIED!"),
+          QStringLiteral("you must enter a month.") },
+        { m_ui->EndDay, QStringLiteral("ERROR 002!   NO DAY SPECIFIED!"),
+          QStringLiteral("you must enter a day.") },
+        { m_ui->EndHour, QStringLiteral("ERROR 003!   NO HOUR SPECIFIED!"),
+          QStringLiteral("you must enter an hour.") },
+        { m_ui->EndMinute, QStringLiteral("ERROR 004!   NO MINUTE SPECIFIED!"),
+          QStringLiteral("you must enter a minute.") },
+    } };
+    bool anInputIsEmpty = false;
+    for (const PresenceCheck &check : presenceChecks) {
+        // Only a text of length 0 counts as empty.
+        if (check.input->currentText().isEmpty()) {
+            m_services.messages.show(this, check.prompt, MessageStyle::Exclamation, check.title);
+            anInputIsEmpty = true;
+        }
+    }
+    if (anInputIsEmpty)
+        return;
+
+    // Until the clock panel's first tick its labels hold their own names, and there is no
+    // present time to count from.
+    if (!presentTimeIsKnown()) {
+        m_services.messages.show(
+            this,
+            QStringLiteral("The current time is not known yet. Please try again in a moment."),
+            MessageStyle::Exclamation, QStringLiteral("Velmora"));
+        return;
+    }
+
+    // From here on every step reads what an earlier step or the latest tick wrote. The
+    // arithmetic is field by field on purpose: no year, no AM/PM, no borrow between fields.
+
+    // Step 2. Month number.
+    const QString eventMonth = m_ui->EndMonth->currentText();
+    for (const Month &month : monthTable()) {
+        if (eventMonth == month.name)
+            setCaption(m_ui->EndMonNum, integerToText(month.number));
+    }
+
+    // Step 3. Days figure: the event day plus today's day minus the present month's length. The
+    // event month's own length never enters.
+    for (const Month &month : monthTable()) {
+        if (eventMonth == month.name) {
+            const double today = textToDouble(caption(m_ui->CurDay));
+            const double daysInMonth = textToDouble(caption(m_ui->DaysInMon));
+            const double eventDay = textToDouble(m_ui->EndDay->currentText());
+            setCaption(m_ui->EndDays,
+                       doubleToText(checkedAdd(eventDay, checkedSubtract(today, daysInMonth))));
+        }
+    }
+
+    // Step 4. Event minute. Minute "00" counts as 60, so that the minutes run to the next full
+    // hour instead of coming out negative.
+    const QString eventMinuteText = m_ui->EndMinute->currentText();
+    const double eventMinute = textToDouble(eventMinuteText);
+    for (const double listedMinute : { 0.0, 10.0, 20.0, 30.0, 40.0, 50.0 }) {
+        if (eventMinute == listedMinute) {
+            if (listedMinute == 0)
+                setCaption(m_ui->EndMinCalc, integerToText(60));
+            else
+                setCaption(m_ui->EndMinCalc, eventMinuteText);
+        }
+    }
+
+    // Step 5. Months figure; without a year, an earlier month gives a negative figure.
+    setCaption(m_ui->EndMon,
+               doubleToText(checkedSubtract(textToDouble(caption(m_ui->EndMonNum)),
+                                            textToDouble(caption(m_ui->CurMon)))));
+
+    // Step 6. Hours difference on the 12-hour clock, negative as it comes.
+    setCaption(m_ui->EndHours,
+               doubleToText(checkedSubtract(textToDouble(m_ui->EndHour->currentText()),
+                                            textToDouble(caption(m_ui->HourNow)))));
+
+    // Step 7. Minutes difference.
+    setCaption(m_ui->EndMinutes,
+               doubleToText(checkedSubtract(textToDouble(caption(m_ui->EndMinCalc)),
+                                            textToDouble(caption(m_ui->CurMin)))));
+
+    // Step 8. Figures of the sentence. Only the minutes are corrected; a negative minutes
+    // difference sets the hours to 0 rather than borrowing an hour.
+    const QString minutesDifferenceText = caption(m_ui->EndMinutes);
+    const double minutesDifference = textToDouble(minutesDifferenceText);
+    if (minutesDifference < 0) {
+        setCaption(m_ui->FinalMinutes, doubleToText(checkedAdd(minutesDifference, 60)));
+        setCaption(m_ui->FinalHours, integerToText(0));
+    } else {
+        setCaption(m_ui->FinalMinutes, minutesDifferenceText);
+        setCaption(m_ui->FinalHours, caption(m_ui->EndHours));
+    }
+
+    // Step 9. The sentence, every piece as it stands: what the user typed is shown as typed.
+    setCaption(m_ui->FinalCalculation,
+               QStringLiteral("It is ") % caption(m_ui->EndMon) % QStringLiteral(" Months, ")
+                   % caption(m_ui->EndDays) % QStringLiteral(" Days, ")
+                   % caption(m_ui->FinalHours) % QStringLiteral(" hours, and ")
+                   % caption(m_ui->FinalMinutes) % QStringLiteral(" minutes until ")
+                   % m_ui->BandInput->text() % QStringLiteral(" at ") % m_ui->WhereInput->text()
+                   % QStringLiteral("."));
+}
+
+bool Velmo::presentTimeIsKnown() const
+{
+    for (const QLabel *clockLabel :
+         { m_ui->CurMon, m_ui->CurDay, m_ui->HourNow, m_ui->CurMin, m_ui->DaysInMon }) {
+        if (!isNumericText(caption(clockLabel)))
+            return false;
+    }
+    return true;
 }
 
 void Velmo::Help_m_Click()

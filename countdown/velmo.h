@@ -27,9 +27,12 @@ public:
 
     // Handlers, called through the services' HandlerGuard.
     void Timer1_Timer();
+    void Calculate_Click();
     void Help_m_Click();
 
 private:
+    bool presentTimeIsKnown() const;
+
     std::unique_ptr<Ui::Velmo> m_ui;
     Services &m_services;
     QTimer *m_timer1;

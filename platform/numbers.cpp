@@ -6,6 +6,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <system_error>
 
@@ -35,6 +36,34 @@ bool isPlainDecimal(const QString &text)
     return seenDigit;
 }
 
+// Whole numbers of up to 15 digits are exact in a double, and they are what the countdown's
+// labels hold; reading them directly keeps a tick cheap.
+constexpr qsizetype maxExactDigits = 15;
+constexpr double maxExactWhole = 1e15;
+
+bool readSmallWholeNumber(const QString &text, double &value)
+{
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    const qsizetype digits = text.size() - i;
+    if (digits < 1 || digits > maxExactDigits)
+        return false;
+    std::int64_t whole = 0;
+    for (; i < text.size(); ++i) {
+        if (!isDigit(text[i]))
+            return false;
+        whole = whole * 10 + (text[i].unicode() - u'0');
+    }
+    value = static_cast<double>(whole);
+    if (negative)
+        value = -value; // "-0" stays the negative zero that the general path gives
+    return true;
+}
+
 double checkedResult(double value)
 {
     if (!std::isfinite(value))
@@ -48,6 +77,8 @@ double textToDouble(const QString &text)
 {
     if (!isPlainDecimal(text))
         throw RuntimeError::typeMismatch();
+    if (double whole = 0.0; readSmallWholeNumber(text, whole))
+        return whole;
 
     // from_chars takes no leading '+'; the text is pure ASCII by now.
     std::string digits = text.toStdString();
@@ -72,12 +103,19 @@ double textToDouble(const QString &text)
     return value;
 }
 
+bool isNumericText(const QString &text)
+{
+    return isPlainDecimal(text);
+}
+
 QString doubleToText(double value)
 {
     if (!std::isfinite(value))
         throw RuntimeError::overflow();
     if (value == 0.0)
         return QStringLiteral("0"); // never "-0"
+    if (std::abs(value) < maxExactWhole && value == std::trunc(value))
+        return QString::number(static_cast<qint64>(value));
 
     // Round to 15 significant digits first, then write that value without an exponent.
     std::array<char, 32> rounded {};
@@ -94,6 +132,15 @@ QString doubleToText(double value)
 
 QString integerToText(std::int16_t value)
 {
+    // The clock's fields and the countdown's constants are small; their texts are made once.
+    static const std::array<QString, 100> small = [] {
+        std::array<QString, 100> texts;
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            texts[i] = QString::number(i);
+        return texts;
+    }();
+    if (value >= 0 && static_cast<std::size_t>(value) < small.size())
+        return small[static_cast<std::size_t>(value)];
     return QString::number(value);
 }
 

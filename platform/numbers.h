@@ -12,6 +12,9 @@
 // beyond the range of a double raises error 6 "Overflow".
 double textToDouble(const QString &text);
 
+// Whether textToDouble accepts the text's form, asked without raising anything.
+bool isNumericText(const QString &text);
+
 // Plain decimal: a minus sign when negative, no decimal point for a whole number, never an
 // exponent. Like the runtime, at most 15 significant digits.
 QString doubleToText(double value);
