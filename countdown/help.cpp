@@ -14,14 +14,7 @@ Help::Help(Services &services, QWidget *parent)
     , m_ui(std::make_unique<Ui::Help>())
 {
     m_ui->setupUi(this);
-    // A tool window keeps it out of the taskbar; the hints give a fixed dialog frame with only a
-    // close box.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
-    setAttribute(Qt::WA_DeleteOnClose);
-    // Tool windows do not keep a program running by default; this one counts like any window.
-    setAttribute(Qt::WA_QuitOnClose, true);
-    setFixedSize(size());
+    makeFixedDialogWindow(this);
     placeClientAt(this, designedPlace);
     m_ui->OKButton->setFocus();
 

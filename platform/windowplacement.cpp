@@ -18,6 +18,18 @@ QRect availableArea(const QWidget *window)
 
 } // namespace
 
+void makeFixedDialogWindow(QWidget *window)
+{
+    // A tool window keeps it out of the taskbar; the hints give a fixed dialog frame with only a
+    // close box.
+    window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint);
+    // Tool windows do not keep a program running by default; these count like any window.
+    window->setAttribute(Qt::WA_QuitOnClose, true);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setFixedSize(window->size());
+}
+
 void centreOnScreen(QWidget *window)
 {
     const QRect area = availableArea(window);

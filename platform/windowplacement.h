@@ -4,6 +4,11 @@
 
 class QWidget;
 
+// Makes a window a fixed dialog of its own: a frame with only a close box, no taskbar entry,
+// its present size for good, and released when closed. Like any main window it keeps the
+// program running while it is open.
+void makeFixedDialogWindow(QWidget *window);
+
 // Puts a window in the middle of the screen it will open on.
 void centreOnScreen(QWidget *window);
 

@@ -1,7 +1,6 @@
 #include "mainpage.h"
 #include "ui_mainpage.h"
 
-#include "designfonts.h"
 #include "phase2.h"
 #include "services.h"
 #include "wizardpage.h"
@@ -15,10 +14,7 @@ Main::Main(Services &services, QString scriptFolder, QWidget *parent)
     , m_scriptFolder(std::move(scriptFolder))
 {
     m_ui->setupUi(this);
-    // Designer stores whole point sizes only.
-    m_ui->Label1->setFont(designFont(QStringLiteral("Tahoma"), 14.25, true));
-    m_ui->Label2->setFont(designFont(QStringLiteral("Tahoma"), 9));
-    prepareWizardPage(this);
+    prepareWizardPage(this, m_ui->Label1, m_ui->Label2);
     m_ui->Command1->setFocus();
 
     connectHandler(m_services.guard, m_ui->Command1, &QPushButton::clicked, this,

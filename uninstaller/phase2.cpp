@@ -1,7 +1,6 @@
 #include "phase2.h"
 #include "ui_phase2.h"
 
-#include "designfonts.h"
 #include "services.h"
 #include "wizardpage.h"
 
@@ -16,10 +15,7 @@ Phase2::Phase2(Services &services, QString scriptFolder, QWidget *parent)
     , m_scriptFolder(std::move(scriptFolder))
 {
     m_ui->setupUi(this);
-    // Designer stores whole point sizes only.
-    m_ui->Label1->setFont(designFont(QStringLiteral("Tahoma"), 14.25, true));
-    m_ui->Label2->setFont(designFont(QStringLiteral("Tahoma"), 9));
-    prepareWizardPage(this);
+    prepareWizardPage(this, m_ui->Label1, m_ui->Label2);
     m_ui->Command1->setFocus();
 
     connectHandler(m_services.guard, m_ui->Command1, &QPushButton::clicked, this,

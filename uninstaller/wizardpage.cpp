@@ -1,21 +1,18 @@
 #include "wizardpage.h"
 
+#include "designfonts.h"
 #include "windowplacement.h"
 
+#include <QLabel>
 #include <QWidget>
 
-void prepareWizardPage(QWidget *page)
+void prepareWizardPage(QWidget *page, QLabel *title, QLabel *text)
 {
-    // A tool window keeps the page out of the taskbar; the hints give a fixed dialog frame with
-    // only a close box.
-    page->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                         | Qt::WindowCloseButtonHint);
-    // Tool windows do not keep a program running by default; a page does: the program ends when
-    // its last page is gone.
-    page->setAttribute(Qt::WA_QuitOnClose, true);
-    page->setAttribute(Qt::WA_DeleteOnClose);
+    // Designer stores whole point sizes only.
+    title->setFont(designFont(QStringLiteral("Tahoma"), 14.25, true));
+    text->setFont(designFont(QStringLiteral("Tahoma"), 9));
+    makeFixedDialogWindow(page);
     page->setWindowIcon(sweepwrightIcon());
-    page->setFixedSize(page->size());
     centreOnScreen(page);
 }
 

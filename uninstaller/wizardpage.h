@@ -2,12 +2,13 @@
 
 #include <QIcon>
 
+class QLabel;
 class QWidget;
 
-// What both pages of the wizard share as windows: the program's icon, a fixed dialog frame with
-// only a close box, no taskbar entry, their designed size, a place in the middle of the screen,
-// and that a closed page is gone.
-void prepareWizardPage(QWidget *page);
+// What both pages of the wizard share: the program's icon, a fixed dialog frame with only a
+// close box, no taskbar entry, their designed size, a place in the middle of the screen, that a
+// closed page is gone, and the fonts of their title and text.
+void prepareWizardPage(QWidget *page, QLabel *title, QLabel *text);
 
 // The program's icon in the sizes the system asks for.
 QIcon sweepwrightIcon();
