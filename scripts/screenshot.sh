@@ -22,6 +22,13 @@ import -window "$window" "$shots/$program.png"
 echo "$shots/$program.png"
 
 if [[ "$program" == Velmora ]]; then
+    # An event chosen from the keyboard, as a user would: the focus starts in the first text
+    # box and Tab walks what, "TELL ME NOW!", where, month, day, hour and minute.
+    xdotool type --window "$window" --delay 20 "Spring Fair" 2>/dev/null
+    xdotool key --window "$window" Tab Tab 2>/dev/null
+    xdotool type --window "$window" --delay 20 "Town Hall" 2>/dev/null
+    xdotool key --window "$window" Tab M Tab 1 5 Tab 5 Tab 4 Tab Tab space 2>/dev/null
+    sleep 0.5
     # Beyond the opening size lie the clock panel and the working labels.
     xdotool windowsize "$window" 620 540
     sleep 1.2
