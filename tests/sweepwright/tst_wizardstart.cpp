@@ -167,4 +167,4 @@ void SweepwrightRealStartTest::aScriptThatCannotRunIsReportedAndNothingRuns()
 
 PROGRAM_TEST_MAIN(SweepwrightRealStartTest, "Dovrik's Software Sweepwright")
 
-#include "realstarttest.moc"
+#include "tst_wizardstart.moc"

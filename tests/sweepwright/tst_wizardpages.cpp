@@ -323,4 +323,4 @@ void SweepwrightPagesTest::theImageShowsTheProgramsIcon()
 
 PROGRAM_TEST_MAIN(SweepwrightPagesTest, "Dovrik's Software Sweepwright")
 
-#include "pagestest.moc"
+#include "tst_wizardpages.moc"

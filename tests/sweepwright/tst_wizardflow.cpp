@@ -171,4 +171,4 @@ void SweepwrightFlowTest::aScriptThatDoesNotStartIsReportedAndThePageStays()
 
 PROGRAM_TEST_MAIN(SweepwrightFlowTest, "Dovrik's Software Sweepwright")
 
-#include "flowtest.moc"
+#include "tst_wizardflow.moc"
