@@ -77,8 +77,8 @@ StartResult SystemProgramStarter::start(const QString &program, const QStringLis
     process.setCreateProcessArgumentsModifier(
         [style](QProcess::CreateProcessArguments *args) {
             args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
-            args->startupInfo->wShowWindow
-                = style == WindowStyle::NormalFocus ? SW_SHOWNORMAL : SW_SHOWDEFAULT;
+            args->startupInfo->wShowWindow = static_cast<WORD>(
+                style == WindowStyle::NormalFocus ? SW_SHOWNORMAL : SW_SHOWDEFAULT);
             args->flags |= CREATE_NEW_CONSOLE;
         });
 #else

@@ -11,7 +11,9 @@
 
 #include <cstddef>
 
+#ifdef Q_OS_LINUX
 #include <unistd.h>
+#endif
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -71,12 +73,14 @@ long memoryHeld()
     // AddressSanitizer keeps freed blocks in quarantine, so resident memory climbs under it
     // whatever the program does; the heap still in use is what must stay flat there.
     return static_cast<long>(__sanitizer_get_current_allocated_bytes());
-#else
+#elif defined(Q_OS_LINUX)
     QFile statm("/proc/self/statm");
     if (!statm.open(QIODevice::ReadOnly))
         return -1;
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.value(1).toLong() * sysconf(_SC_PAGESIZE);
+#else
+    return -1; // no portable way to ask; the soak then checks the labels only
 #endif
 }
 
@@ -323,7 +327,8 @@ private slots:
         QVERIFY(panel.fakes.programEnd.endings.isEmpty());
 
         // AND the memory the process holds has not grown over the last six days
-        QVERIFY(heldAfterFirstDay > 0);
+        if (heldAfterFirstDay < 0)
+            QSKIP("this system does not tell how much memory the process holds");
         const long growth = heldAfterWeek - heldAfterFirstDay;
         qInfo("memory held after one day %ld KiB, after a week %ld KiB", heldAfterFirstDay / 1024,
               heldAfterWeek / 1024);
