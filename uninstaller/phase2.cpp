@@ -35,8 +35,12 @@ void Phase2::Command2_Click()
 {
     // By full path from the one folder, never by bare name: a bare name would be looked for in
     // the working folder or on the search path, where anyone could have put a file of that name.
-    const QString script = QDir(m_scriptFolder).absoluteFilePath(QLatin1String(scriptName));
-    const StartResult result = m_services.programs.start(script, {}, WindowStyle::NormalFocus);
+    // Without a full folder the name would be looked for in the working folder after all.
+    const StartResult result = QDir::isAbsolutePath(m_scriptFolder)
+        ? m_services.programs.start(
+            QDir(m_scriptFolder).absoluteFilePath(QLatin1String(scriptName)), {},
+            WindowStyle::NormalFocus)
+        : StartResult { false, QStringLiteral("The folder of the program is not known.") };
     if (!result.started) {
         m_services.messages.show(this,
                                  QLatin1String(notStartedPrompt) + QStringLiteral("\n\n")

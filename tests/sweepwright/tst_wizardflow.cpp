@@ -21,6 +21,8 @@ private slots:
     void confirmStartsTheScriptInTheGivenFolderAndCloses();
     void scriptIsLookedForBesideTheExecutableByDefault();
     void aScriptThatDoesNotStartIsReportedAndThePageStays();
+    void withoutAFullFolderNothingIsStarted_data();
+    void withoutAFullFolderNothingIsStarted();
 
 private:
     static void click(QWidget *page, const char *button)
@@ -167,6 +169,35 @@ void SweepwrightFlowTest::aScriptThatDoesNotStartIsReportedAndThePageStays()
     QCOMPARE(fake.programs.asked.size(), 2);
     QCOMPARE(fake.messages.shown.size(), 1);
     QCOMPARE(visibleWindowCount(), 0);
+}
+
+void SweepwrightFlowTest::withoutAFullFolderNothingIsStarted_data()
+{
+    QTest::addColumn<QString>("folder");
+
+    QTest::newRow("no folder") << "";
+    QTest::newRow("a relative folder") << "bin";
+}
+
+void SweepwrightFlowTest::withoutAFullFolderNothingIsStarted()
+{
+    QFETCH(QString, folder);
+
+    // GIVEN a page that does not know the executable's folder in full
+    FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
+    auto *page = new Phase2(fake.services(), folder);
+    page->show();
+
+    // WHEN the user confirms
+    click(page, "Command2");
+
+    // THEN no script of that name is looked for in the working folder: nothing starts, the
+    // user is told, and the page stays
+    QVERIFY(fake.programs.asked.isEmpty());
+    QCOMPARE(fake.messages.shown.size(), 1);
+    QVERIFY(fake.messages.shown.first().prompt.startsWith(
+        QStringLiteral("Sweepwright.cmd could not be started. Nothing has been removed.\n\n")));
+    QCOMPARE(visiblePages<Phase2>().size(), 1);
 }
 
 PROGRAM_TEST_MAIN(SweepwrightFlowTest, "Dovrik's Software Sweepwright")
