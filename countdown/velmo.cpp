@@ -83,8 +83,10 @@ Velmo::Velmo(Services &services, QWidget *parent)
     // Designer stores whole point sizes only.
     m_ui->FinalCalculation->setFont(designFont(QStringLiteral("MS Sans Serif"), 9.75));
 
-    // The client area below the menu bar has the designed size; the window grows by the bar.
-    resize(clientSize.width(), clientSize.height() + m_ui->menuBar->sizeHint().height());
+    // The client area below the menu bar has the designed size; the window grows by the bar,
+    // unless the system shows the menu outside the window.
+    const int menuHeight = m_ui->menuBar->isNativeMenuBar() ? 0 : m_ui->menuBar->sizeHint().height();
+    resize(clientSize.width(), clientSize.height() + menuHeight);
     centreOnScreen(this);
     m_ui->BandInput->setFocus();
 
