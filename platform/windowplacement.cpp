@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -35,7 +36,14 @@ void centreOnScreen(QWidget *window)
     const QRect area = availableArea(window);
     if (area.isEmpty())
         return;
-    window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), area));
+    // The whole window is centred, frame included, where the system tells the frame's size
+    // before the window is shown.
+    window->winId();
+    const QMargins frame
+        = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+    const QRect outer = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                            window->size().grownBy(frame), area);
+    window->setGeometry(outer.marginsRemoved(frame));
 }
 
 void placeClientAt(QWidget *window, QPoint clientTopLeft)
