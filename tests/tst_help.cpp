@@ -209,7 +209,10 @@ void HelpTest::theLastWindowClosedEndsTheProgram()
         QTest::mouseClick(help->findChild<QPushButton *>(QStringLiteral("OKButton")),
                           Qt::LeftButton);
     });
-    QTimer::singleShot(5000, [] { QApplication::exit(99); });
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, [] { QApplication::exit(99); });
+    deadline.start(5000);
 
     // THEN the program ends by itself
     QCOMPARE(QApplication::exec(), 0);

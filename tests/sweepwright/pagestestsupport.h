@@ -37,11 +37,18 @@ inline void removeAllWindows()
 }
 
 // Runs the event loop, does what the user does, and tells whether the program then ends by
-// itself, as it does when its last window has closed.
+// itself, as it does when its last window has closed. The timers belong to this call alone, so
+// none of them can fire into a later test's event loop.
 inline bool programEndsAfter(const std::function<void()> &userAction)
 {
     constexpr int stillRunning = 99;
-    QTimer::singleShot(0, qApp, userAction);
-    QTimer::singleShot(1000, qApp, [] { QCoreApplication::exit(stillRunning); });
+    QTimer act;
+    act.setSingleShot(true);
+    QObject::connect(&act, &QTimer::timeout, userAction);
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(stillRunning); });
+    act.start(0);
+    deadline.start(1000);
     return QApplication::exec() != stillRunning;
 }
