@@ -3,57 +3,34 @@
 #include <QProcess>
 
 #ifdef _WIN32
+#include "win32/programstart.h"
+
 #include <QDir>
-#include <QFileInfo>
 
 #include <windows.h>
 
 namespace {
 
-bool isCommandScript(const QString &program)
+std::wstring toWide(const QString &text)
 {
-    return program.endsWith(QLatin1String(".cmd"), Qt::CaseInsensitive)
-        || program.endsWith(QLatin1String(".bat"), Qt::CaseInsensitive);
+    return text.toStdWString();
 }
 
-// The command interpreter of the system folder: not one found on the search path or in the
-// working folder, where anyone could have put a program of that name.
-QString commandInterpreter()
-{
-    wchar_t folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return {};
-    return QString::fromWCharArray(folder, static_cast<qsizetype>(length))
-        + QStringLiteral("\\cmd.exe");
-}
-
-// Prepares the start of a command script through the interpreter. cmd.exe parses its command
-// line itself, and "&", "|", "(" or "^" in an unquoted path would be read as commands; QProcess
-// quotes arguments only for programs that parse them the C runtime's way, so the command line
-// is written here. "/d" keeps AutoRun commands from the registry out, "/v:off" keeps "!" in a
-// path from being expanded, and the path goes in a second pair of quotes, which "/c" strips,
-// leaving it quoted as one word. Inside quotes "%" still expands and cannot be escaped, so a
-// path with one is refused rather than changed. Returns the reason when it cannot be started.
-QString prepareScriptStart(QProcess &process, const QString &script, const QStringList &arguments)
+// A command script runs only through the system's cmd.exe, with a command line written for it:
+// QProcess quotes arguments only for programs that parse them the C runtime's way.
+StartResult startScript(const QString &script, const QStringList &arguments, WindowStyle style)
 {
     if (!arguments.isEmpty())
-        return QStringLiteral("A command script is started without arguments.");
-    const QString path = QDir::toNativeSeparators(script);
-    if (path.contains(QLatin1Char('%')) || path.contains(QLatin1Char('"')))
-        return QStringLiteral("The path of the command script contains \"%\" or a quote: %1")
-            .arg(path);
-    // The interpreter starts even when the script is missing, so its absence is found here.
-    if (!QFileInfo(script).isFile())
-        return QStringLiteral("The system cannot find the file specified: %1").arg(path);
-    const QString interpreter = commandInterpreter();
-    if (interpreter.isEmpty())
-        return QStringLiteral("The command interpreter was not found.");
-    process.setProgram(interpreter);
-    process.setArguments({});
-    process.setNativeArguments(QStringLiteral("/d /v:off /c \"\"") + path
-                               + QStringLiteral("\"\""));
-    return {};
+        return { false, QStringLiteral("A command script is started without arguments.") };
+    win32::ProcessStart start;
+    const std::wstring refusal = win32::prepareScriptStart(
+        toWide(QDir::toNativeSeparators(script)), win32::systemFolder(), start);
+    if (!refusal.empty())
+        return { false, QString::fromStdWString(refusal) };
+    const unsigned long error = win32::startDetached(start, static_cast<int>(style));
+    if (error != 0)
+        return { false, QString::fromStdWString(win32::systemMessage(error)) };
+    return { true, {} };
 }
 
 } // namespace
@@ -69,16 +46,12 @@ StartResult SystemProgramStarter::start(const QString &program, const QStringLis
     process.setProgram(program);
     process.setArguments(arguments);
 #ifdef _WIN32
-    if (isCommandScript(program)) {
-        const QString refusal = prepareScriptStart(process, program, arguments);
-        if (!refusal.isEmpty())
-            return { false, refusal };
-    }
+    if (win32::isCommandScript(toWide(program)))
+        return startScript(program, arguments, style);
     process.setCreateProcessArgumentsModifier(
         [style](QProcess::CreateProcessArguments *args) {
             args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
-            args->startupInfo->wShowWindow = static_cast<WORD>(
-                style == WindowStyle::NormalFocus ? SW_SHOWNORMAL : SW_SHOWDEFAULT);
+            args->startupInfo->wShowWindow = win32::showStateFor(static_cast<int>(style));
             args->flags |= CREATE_NEW_CONSOLE;
         });
 #else

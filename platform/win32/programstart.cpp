@@ -1,0 +1,105 @@
+#include "programstart.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace win32 {
+
+namespace {
+
+bool endsWithNoCase(const std::wstring &text, const std::wstring &ending)
+{
+    if (text.size() < ending.size())
+        return false;
+    const std::wstring tail = text.substr(text.size() - ending.size());
+    return CompareStringOrdinal(tail.c_str(), static_cast<int>(tail.size()), ending.c_str(),
+                                static_cast<int>(ending.size()), TRUE)
+        == CSTR_EQUAL;
+}
+
+bool isFile(const std::wstring &path)
+{
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+} // namespace
+
+bool isCommandScript(const std::wstring &program)
+{
+    return endsWithNoCase(program, L".cmd") || endsWithNoCase(program, L".bat");
+}
+
+std::wstring systemFolder()
+{
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return {};
+    return std::wstring(folder, length);
+}
+
+// cmd.exe parses its command line itself, and "&", "|", "(" or "^" in an unquoted path would be
+// read as commands. "/d" keeps AutoRun commands from the registry out, "/v:off" keeps "!" in a
+// path from being expanded, and the path goes in a second pair of quotes, which "/c" strips,
+// leaving it quoted as one word. Inside quotes "%" still expands and cannot be escaped, so a
+// path with one is refused rather than changed. The interpreter is the system folder's, not one
+// found on the search path or in the working folder, where anyone could have put a program of
+// that name.
+std::wstring prepareScriptStart(const std::wstring &script, const std::wstring &folder,
+                                ProcessStart &start)
+{
+    if (script.find_first_of(L"%\"") != std::wstring::npos)
+        return L"The path of the command script contains \"%\" or a quote: " + script;
+    // The interpreter starts even when the script is missing, so its absence is found here.
+    if (!isFile(script))
+        return L"The system cannot find the file specified: " + script;
+    if (folder.empty())
+        return L"The command interpreter was not found.";
+    start.application = folder + L"\\cmd.exe";
+    start.commandLine = L"\"" + start.application + L"\" /d /v:off /c \"\"" + script + L"\"\"";
+    return {};
+}
+
+unsigned short showStateFor(int windowStyle)
+{
+    return static_cast<unsigned short>(windowStyle == 1 ? SW_SHOWNORMAL : SW_SHOWDEFAULT);
+}
+
+unsigned long startDetached(const ProcessStart &start, int windowStyle)
+{
+    STARTUPINFOW startup {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = showStateFor(windowStyle);
+    PROCESS_INFORMATION process {};
+    // CreateProcessW may write into the command line, so it gets a copy of its own.
+    std::vector<wchar_t> commandLine(start.commandLine.begin(), start.commandLine.end());
+    commandLine.push_back(L'\0');
+    if (!CreateProcessW(start.application.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                        CREATE_NEW_CONSOLE | CREATE_UNICODE_ENVIRONMENT, nullptr, nullptr,
+                        &startup, &process))
+        return GetLastError();
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return 0;
+}
+
+std::wstring systemMessage(unsigned long error)
+{
+    wchar_t *text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
+            | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
+    std::wstring message = length != 0 ? std::wstring(text, length) : std::wstring();
+    LocalFree(text);
+    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r'))
+        message.pop_back();
+    if (message.empty())
+        message = L"The program could not be started (error " + std::to_wstring(error) + L").";
+    return message;
+}
+
+} // namespace win32

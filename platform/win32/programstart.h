@@ -1,0 +1,41 @@
+#pragma once
+
+// How a program is started on Windows, free of Qt so that the Windows toolchain alone builds and
+// tests it: the command line that runs a command script through the system's cmd.exe, the
+// window's show state, and the start itself.
+
+#include <string>
+
+namespace win32 {
+
+// What CreateProcessW is given: the program to run and its whole command line.
+struct ProcessStart
+{
+    std::wstring application;
+    std::wstring commandLine;
+};
+
+// Whether a program is a command script, which only cmd.exe can run.
+bool isCommandScript(const std::wstring &program);
+
+// The system folder, where the system's own cmd.exe lies; empty when the system does not say.
+std::wstring systemFolder();
+
+// Prepares the start of the command script at the full path script through the cmd.exe of
+// systemFolder. Returns the reason in a user's words when the script must not or cannot be
+// started, and leaves start as it was; returns the empty text when start is ready.
+std::wstring prepareScriptStart(const std::wstring &script, const std::wstring &folder,
+                                ProcessStart &start);
+
+// The show state a started program's first window gets for a window style of the form runtime
+// (1: normal and focused).
+unsigned short showStateFor(int windowStyle);
+
+// Starts the program in its own console, without waiting for it. Returns 0 when it started,
+// otherwise the system's error code.
+unsigned long startDetached(const ProcessStart &start, int windowStyle);
+
+// The system's words for an error code.
+std::wstring systemMessage(unsigned long error);
+
+} // namespace win32
