@@ -61,10 +61,11 @@ bool GetKeyValue(Registry &registry, RegistryKey KeyRoot, const std::u16string &
     }
 
     // Step 4. Trim: the last character goes when it is the terminating zero. A string stored
-    // without one keeps its last character. A value without data has no last character at all.
-    const std::size_t characters = size / 2;
-    if (characters == 0)
+    // without one keeps its last character. A value without data has no last character at all;
+    // an odd byte at the end is a character of its own, as the buffer's zeroes fill it.
+    if (size == 0)
         throw KeyValueError("The registry value holds no data.");
+    const std::size_t characters = (size + 1) / 2;
     std::u16string text;
     const std::size_t kept = unitAt(buffer, characters - 1) == 0 ? characters - 1 : characters;
     text.reserve(kept);
