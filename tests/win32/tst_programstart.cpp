@@ -1,0 +1,169 @@
+// Starting programs on Windows: the command script goes through the system's real cmd.exe with
+// the command line written for it, and a path that cmd.exe would misread is refused.
+
+#include "check.h"
+
+#include "programstart.h"
+
+#include <windows.h>
+
+#include <fstream>
+#include <string>
+
+namespace {
+
+std::wstring temporaryFolder()
+{
+    wchar_t folder[MAX_PATH];
+    const DWORD length = GetTempPathW(MAX_PATH, folder);
+    return std::wstring(folder, length) + L"velmora-programstart";
+}
+
+bool exists(const std::wstring &path)
+{
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void writeFile(const std::wstring &path, const std::string &content)
+{
+    std::ofstream(path.c_str(), std::ios::binary) << content;
+}
+
+std::string readFile(const std::wstring &path)
+{
+    std::ifstream file(path.c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+bool waitFor(const std::wstring &path)
+{
+    for (int i = 0; i < 300 && !exists(path); ++i)
+        Sleep(100);
+    return exists(path);
+}
+
+std::wstring ownPath()
+{
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::wstring(path, length);
+}
+
+// Every character here means something to cmd.exe outside quotes: a second command after each
+// "&", a group, an escape, and a variable between the "!".
+const std::wstring hostileFolderName = L"Sweep wright & md injected & (x) ^ !OS! &";
+
+} // namespace
+
+TEST_CASE("a script in a folder of cmd.exe's special characters runs, and nothing else does")
+{
+    const std::wstring base = temporaryFolder();
+    const std::wstring folder = base + L"\\" + hostileFolderName;
+    CreateDirectoryW(base.c_str(), nullptr);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    SetCurrentDirectoryW(base.c_str());
+    for (const std::wstring &left : { base + L"\\injected", folder + L"\\injected" })
+        RemoveDirectoryW(left.c_str());
+    DeleteFileW((folder + L"\\marker.txt").c_str());
+    const std::wstring script = folder + L"\\Sweepwright.cmd";
+    writeFile(script, "@echo off\r\necho started> \"%~dp0marker.txt\"\r\nexit\r\n");
+
+    win32::ProcessStart start;
+    CHECK_EQUAL(win32::prepareScriptStart(script, win32::systemFolder(), start), std::wstring());
+    CHECK_EQUAL(win32::startDetached(start, 1), 0UL);
+
+    CHECK(waitFor(folder + L"\\marker.txt"));
+    Sleep(500); // a command hidden in the path would have run by the time cmd.exe is done
+    CHECK(!exists(base + L"\\injected"));
+    CHECK(!exists(folder + L"\\injected"));
+}
+
+TEST_CASE("paths that cmd.exe would misread, and scripts that are not there, are refused")
+{
+    const std::wstring base = temporaryFolder();
+    const std::wstring percentFolder = base + L"\\100% sure";
+    CreateDirectoryW(base.c_str(), nullptr);
+    CreateDirectoryW(percentFolder.c_str(), nullptr);
+    const std::wstring percentScript = percentFolder + L"\\Sweepwright.cmd";
+    writeFile(percentScript, "@echo off\r\n");
+    const std::wstring plainScript = base + L"\\Sweepwright.cmd";
+    writeFile(plainScript, "@echo off\r\n");
+
+    struct Row
+    {
+        const char *name;
+        std::wstring script;
+        std::wstring folder;
+    };
+    const Row rows[] = {
+        { "a percent sign", percentScript, win32::systemFolder() },
+        { "a quote", base + L"\\\"Sweepwright.cmd", win32::systemFolder() },
+        { "a missing script", base + L"\\missing\\Sweepwright.cmd", win32::systemFolder() },
+        { "no system folder", plainScript, L"" },
+    };
+    for (const Row &row : rows) {
+        std::printf("  row: %s\n", row.name);
+        win32::ProcessStart start { L"untouched", L"untouched" };
+        const std::wstring refusal = win32::prepareScriptStart(row.script, row.folder, start);
+        CHECK(!refusal.empty());
+        CHECK_EQUAL(start.application, std::wstring(L"untouched"));
+        CHECK_EQUAL(start.commandLine, std::wstring(L"untouched"));
+    }
+    win32::ProcessStart start;
+    CHECK(win32::prepareScriptStart(base + L"\\missing\\Sweepwright.cmd",
+                                    win32::systemFolder(), start)
+              .find(base + L"\\missing\\Sweepwright.cmd")
+          != std::wstring::npos);
+}
+
+TEST_CASE("only the system folder's cmd.exe runs scripts, whatever their extension's case")
+{
+    const std::wstring script = temporaryFolder() + L"\\Sweepwright.cmd";
+    writeFile(script, "@echo off\r\n");
+    win32::ProcessStart start;
+    CHECK_EQUAL(win32::prepareScriptStart(script, L"C:\\windows\\system32", start),
+                std::wstring());
+    CHECK_EQUAL(start.application, std::wstring(L"C:\\windows\\system32\\cmd.exe"));
+    CHECK(win32::isCommandScript(L"C:\\Tools\\SWEEPWRIGHT.CMD"));
+    CHECK(win32::isCommandScript(L"C:\\Tools\\setup.Bat"));
+    CHECK(!win32::isCommandScript(L"C:\\Tools\\MSINFO32.EXE"));
+    CHECK(!win32::isCommandScript(L"C:\\Tools\\cmd"));
+}
+
+TEST_CASE("window style 1 starts the program normal and focused")
+{
+    const std::wstring report = temporaryFolder() + L"\\startup.txt";
+    DeleteFileW(report.c_str());
+    const std::wstring self = ownPath();
+    const win32::ProcessStart start { self,
+                                      L"\"" + self + L"\" --report-startup \"" + report + L"\"" };
+    CHECK_EQUAL(win32::startDetached(start, 1), 0UL);
+    CHECK(waitFor(report));
+    Sleep(200);
+    // Flags that the show state is given, then SW_SHOWNORMAL.
+    CHECK_EQUAL(readFile(report), std::string("uses show window 1, show state 1"));
+}
+
+TEST_CASE("a program that cannot be started gives the system's reason")
+{
+    const win32::ProcessStart start { L"C:\\no such folder\\MSINFO32.EXE",
+                                      L"\"C:\\no such folder\\MSINFO32.EXE\"" };
+    const unsigned long error = win32::startDetached(start, 1);
+    CHECK(error != 0);
+    CHECK(!win32::systemMessage(error).empty());
+}
+
+int main(int argc, char **argv)
+{
+    // The child of the show-state test: tells how it was asked to show its window.
+    if (argc == 3 && std::string(argv[1]) == "--report-startup") {
+        STARTUPINFOW startup {};
+        startup.cb = sizeof(startup);
+        GetStartupInfoW(&startup);
+        std::ofstream(argv[2], std::ios::binary)
+            << "uses show window " << ((startup.dwFlags & STARTF_USESHOWWINDOW) ? 1 : 0)
+            << ", show state " << startup.wShowWindow;
+        return 0;
+    }
+    return check::runAll(argc > 1 ? argv[1] : nullptr);
+}

@@ -1,0 +1,134 @@
+// The version resource a program's executable carries, read back the way Explorer's Details
+// tab reads it. Usage: tst_versionresource <Velmora|Sweepwright> <executable>
+
+#include "check.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <map>
+#include <vector>
+
+namespace {
+
+using Strings = std::map<std::wstring, std::wstring>;
+
+const std::map<std::string, Strings> expectedStrings = {
+    { "Velmora",
+      {
+          { L"Comments", L"Compiled 6:12pm April 3, 2012" },
+          { L"CompanyName", L"Dovrik's Software" },
+          { L"FileDescription", L"Velmora for Windows" },
+          { L"ProductName", L"Velmora" },
+          { L"FileVersion", L"1.00" },
+          { L"ProductVersion", L"1.00" },
+          { L"InternalName", L"Velmora" },
+          { L"OriginalFilename", L"Velmora.exe" },
+      } },
+    { "Sweepwright",
+      {
+          { L"Comments", L"Dovrik's Software Sweepwright" },
+          { L"CompanyName", L"Corvale" },
+          { L"ProductName", L"Uninstaller" },
+          { L"FileVersion", L"1.00" },
+          { L"ProductVersion", L"1.00" },
+          { L"InternalName", L"Sweepwright" },
+          { L"OriginalFilename", L"Sweepwright.exe" },
+      } },
+};
+
+// The names a version resource may carry in its string table.
+const wchar_t *const knownNames[] = {
+    L"Comments",       L"CompanyName",    L"FileDescription",  L"FileVersion",
+    L"InternalName",   L"LegalCopyright", L"LegalTrademarks",  L"OriginalFilename",
+    L"PrivateBuild",   L"ProductName",    L"ProductVersion",   L"SpecialBuild",
+};
+
+std::string program;
+std::vector<BYTE> block;
+
+void *query(const std::wstring &path, UINT &length)
+{
+    void *value = nullptr;
+    length = 0;
+    if (!VerQueryValueW(block.data(), path.c_str(), &value, &length))
+        return nullptr;
+    return value;
+}
+
+} // namespace
+
+TEST_CASE("fixed part: version 1.0.0.0, a 32-bit Windows application")
+{
+    UINT length = 0;
+    const auto *fixed = static_cast<const VS_FIXEDFILEINFO *>(query(L"\\", length));
+    CHECK(fixed != nullptr);
+    if (!fixed)
+        return;
+    CHECK_EQUAL(fixed->dwSignature, 0xFEEF04BDUL);
+    CHECK_EQUAL(fixed->dwFileVersionMS, 0x00010000UL);
+    CHECK_EQUAL(fixed->dwFileVersionLS, 0x00000000UL);
+    CHECK_EQUAL(fixed->dwProductVersionMS, 0x00010000UL);
+    CHECK_EQUAL(fixed->dwProductVersionLS, 0x00000000UL);
+    CHECK_EQUAL(fixed->dwFileOS, 0x00000004UL); // VOS__WINDOWS32
+    CHECK_EQUAL(fixed->dwFileType, 0x00000001UL); // VFT_APP
+}
+
+TEST_CASE("one string table, US English in Unicode")
+{
+    UINT length = 0;
+    const auto *translation = static_cast<const WORD *>(query(L"\\VarFileInfo\\Translation", length));
+    CHECK_EQUAL(length, 4U);
+    if (!translation || length < 4)
+        return;
+    CHECK_EQUAL(translation[0], WORD(0x0409));
+    CHECK_EQUAL(translation[1], WORD(0x04B0));
+}
+
+TEST_CASE("every string as designed, and no other")
+{
+    const Strings &expected = expectedStrings.at(program);
+    for (const wchar_t *name : knownNames) {
+        UINT length = 0;
+        const auto *value = static_cast<const wchar_t *>(
+            query(std::wstring(L"\\StringFileInfo\\040904B0\\") + name, length));
+        const auto wanted = expected.find(name);
+        if (wanted == expected.end()) {
+            if (value && length > 1)
+                check::fail(__FILE__, __LINE__,
+                            check::printable(std::wstring(name)) + " is there but not designed");
+            continue;
+        }
+        CHECK(value != nullptr);
+        if (!value)
+            continue;
+        // The length counts the terminating zero, when the compiler wrote one.
+        std::wstring text(value, length);
+        if (!text.empty() && text.back() == L'\0')
+            text.pop_back();
+        CHECK_EQUAL(text, wanted->second);
+    }
+}
+
+int main(int argc, char **argv)
+{
+    if (argc != 3 || !expectedStrings.count(argv[1])) {
+        std::printf("usage: tst_versionresource <Velmora|Sweepwright> <executable>\n");
+        return 2;
+    }
+    program = argv[1];
+    const std::wstring path(argv[2], argv[2] + std::strlen(argv[2]));
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+    if (size == 0) {
+        std::printf("%s holds no version resource (error %lu)\n", argv[2], GetLastError());
+        return 1;
+    }
+    block.resize(size);
+    if (!GetFileVersionInfoW(path.c_str(), 0, size, block.data())) {
+        std::printf("%s: the version resource cannot be read (error %lu)\n", argv[2],
+                    GetLastError());
+        return 1;
+    }
+    return check::runAll(nullptr);
+}
