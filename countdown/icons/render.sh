@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders the program's icon from its drawing (velmora.mvg) into the PNG sizes the windows show
-# and the Windows .ico: 32 by 32 in 2 colours, 32 by 32 and 16 by 16 in 16 colours. The
+# and the Windows .ico: 32 by 32 in 2 colours, 32 by 32 and 16 by 16 in 16 colours, each a
+# palette image (icoutils' icotool). The
 # rendered files are kept in the tree, so a build needs no ImageMagick; run this again after
 # changing the drawing.
 set -euo pipefail
@@ -22,4 +23,14 @@ for size in 32 16; do
     convert "velmora-$size.png" -channel A -threshold 50% +channel -channel RGB -colors 16 \
         +channel "$work/$size-16.png"
 done
-convert "$work/32-2.png" "$work/32-16.png" "$work/16-16.png" velmora.ico
+# ImageMagick writes every .ico image with 32 bits; icotool writes each with the palette asked
+# for, the transparent corners going into the mask.
+icotool --create --output=velmora.ico --bit-depth=1 "$work/32-2.png" \
+    --bit-depth=4 "$work/32-16.png" --bit-depth=4 "$work/16-16.png"
+
+# The About box's picture: 32 by 32 in 16 colours, from its drawing when there is one.
+if [[ -f about-32.png ]]; then
+    convert about-32.png -channel A -threshold 50% +channel -channel RGB -colors 16 +channel \
+        "$work/about-16.png"
+    icotool --create --output=about.ico --bit-depth=4 "$work/about-16.png"
+fi

@@ -1,14 +1,23 @@
 #!/usr/bin/env bash
 # Renders the program's icon from its drawing (sweepwright.mvg) into the PNG sizes the window
-# and the image show, and the Windows .ico. The rendered files are kept in the tree, so a build
+# and the image show, and the Windows .ico in 256 colours. The rendered files are kept in the tree, so a build
 # needs no ImageMagick; run this again after changing the drawing.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
 large="$(mktemp --suffix=.png)"
-trap 'rm -f "$large"' EXIT
+trap 'rm -f "$large" "$large".*.png' EXIT
 convert -size 192x192 xc:none -draw "$(grep -v '^#' sweepwright.mvg)" "$large"
 for size in 48 32 16; do
     convert "$large" -filter Lanczos -resize "${size}x${size}" -colors 256 "PNG32:sweepwright-$size.png"
 done
-convert sweepwright-48.png sweepwright-32.png sweepwright-16.png sweepwright.ico
+# ImageMagick writes every .ico image with 32 bits; icotool writes each with a palette of 256
+# colours, the transparent parts going into the mask. Edges that are partly transparent become
+# opaque or transparent, and all transparent pixels one colour, so that 256 colours suffice.
+ico=()
+for size in 48 32 16; do
+    convert "sweepwright-$size.png" -channel A -threshold 50% +channel \
+        -background black -alpha background -colors 256 "PNG32:$large.$size.png"
+    ico+=(--bit-depth=8 "$large.$size.png")
+done
+icotool --create --output=sweepwright.ico "${ico[@]}"
