@@ -12,6 +12,14 @@ packages=(
     fonts-wine fonts-dejavu-core
     xvfb xauth xdotool imagemagick
 )
+if [[ $preset == windows-tests ]]; then
+    # The Windows-only code, cross-built and run under Wine, and the icons' reader: no Qt.
+    packages=(
+        cmake ninja-build
+        g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+        wine wine64 icoutils
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do
