@@ -33,10 +33,18 @@ RegistryResult Advapi32Registry::queryValue(RegistryKey key, const std::u16strin
                                             std::uint32_t &type, unsigned char *buffer,
                                             std::uint32_t &size)
 {
+    // The system leaves the buffer undefined when the value does not fit, so the length is
+    // asked for first and a value that does not fit is not read at all.
     DWORD valueType = 0;
-    DWORD length = size;
-    const LSTATUS result
-        = RegQueryValueExW(handle(key), wide(name), nullptr, &valueType, buffer, &length);
+    DWORD length = 0;
+    LSTATUS result
+        = RegQueryValueExW(handle(key), wide(name), nullptr, &valueType, nullptr, &length);
+    if (result == ERROR_SUCCESS && length > size)
+        result = ERROR_MORE_DATA;
+    if (result == ERROR_SUCCESS) {
+        length = size;
+        result = RegQueryValueExW(handle(key), wide(name), nullptr, &valueType, buffer, &length);
+    }
     type = valueType;
     size = length;
     return result;

@@ -1,6 +1,23 @@
 # Lists an icon's images with icotool and compares each one's size and bits per pixel, and that
 # an image of 8 bits or fewer has the palette that goes with them, with the entries expected.
-# cmake -DICOTOOL=<icotool> -DICON=<file.ico> -DEXPECTED=<w>x<h>x<bits>;... -P checkicon.cmake
+# From an executable, its one icon group is taken out first with wrestool.
+# cmake -DICOTOOL=<icotool> -DWRESTOOL=<wrestool> -DFILE=<file.ico or .exe>
+#       -DEXPECTED=<w>x<h>x<bits>;... -P checkicon.cmake
+set(ICON ${FILE})
+if(FILE MATCHES "\\.exe$")
+    get_filename_component(name ${FILE} NAME_WE)
+    set(folder ${CMAKE_CURRENT_BINARY_DIR}/${name}_icons)
+    file(REMOVE_RECURSE ${folder})
+    file(MAKE_DIRECTORY ${folder})
+    execute_process(COMMAND ${WRESTOOL} --extract --type=group_icon --output=${folder} ${FILE}
+        RESULT_VARIABLE result ERROR_VARIABLE errors)
+    file(GLOB groups ${folder}/*.ico)
+    list(LENGTH groups count)
+    if(NOT result EQUAL 0 OR NOT count EQUAL 1)
+        message(FATAL_ERROR "${FILE} carries ${count} icon groups, not one: ${errors}")
+    endif()
+    set(ICON ${groups})
+endif()
 execute_process(COMMAND ${ICOTOOL} --list ${ICON}
     OUTPUT_VARIABLE listing RESULT_VARIABLE result ERROR_VARIABLE errors)
 if(NOT result EQUAL 0)

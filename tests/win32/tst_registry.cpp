@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -133,6 +134,22 @@ TEST_CASE("a value without data ends in the About box's error path")
         thrown = true;
     }
     CHECK(thrown);
+}
+
+TEST_CASE("a value longer than the buffer gives its length and leaves the buffer alone")
+{
+    writeValue(testKey, u"long", REG_SZ, bytesOf(std::u16string(600, u'z'), true));
+    Advapi32Registry registry;
+    RegistryKey key = 0;
+    CHECK_EQUAL(registry.openKey(currentUser, testKey, key), RegistryError::success);
+    std::vector<unsigned char> buffer(1024, 0xAB);
+    std::uint32_t type = 0;
+    std::uint32_t size = 1024;
+    CHECK_EQUAL(registry.queryValue(key, u"long", type, buffer.data(), size),
+                RegistryError::moreData);
+    CHECK_EQUAL(size, 1202U);
+    CHECK(std::all_of(buffer.begin(), buffer.end(), [](unsigned char b) { return b == 0xAB; }));
+    registry.closeKey(key);
 }
 
 TEST_CASE("the key is opened for reading only")
