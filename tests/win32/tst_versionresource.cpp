@@ -85,7 +85,7 @@ TEST_CASE("one string table, US English in Unicode")
     CHECK_EQUAL(translation[1], WORD(0x04B0));
 }
 
-TEST_CASE("every string as designed, and no other")
+TEST_CASE("every string exactly, and no other")
 {
     const Strings &expected = expectedStrings.at(program);
     for (const wchar_t *name : knownNames) {
@@ -96,7 +96,7 @@ TEST_CASE("every string as designed, and no other")
         if (wanted == expected.end()) {
             if (value && length > 1)
                 check::fail(__FILE__, __LINE__,
-                            check::printable(std::wstring(name)) + " is there but not designed");
+                            check::printable(std::wstring(name)) + " is there but not expected");
             continue;
         }
         CHECK(value != nullptr);
