@@ -104,6 +104,7 @@ void SweepwrightRealStartTest::cleanup()
 
 void SweepwrightRealStartTest::confirm(Phase2 *page)
 {
+    waitUntilPagesTakeClicks();
     QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
 }
 
