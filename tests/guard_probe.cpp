@@ -3,7 +3,7 @@
 // so that a test can read it.
 
 #include "handlerguard.h"
-#include "messageboxes.h"
+#include "printedmessageboxes.h"
 #include "runtimeerror.h"
 
 #include <QApplication>
@@ -13,20 +13,6 @@
 #include <cstdio>
 
 namespace {
-
-class PrintedMessageBoxes final : public MessageBoxes
-{
-public:
-    using MessageBoxes::MessageBoxes;
-
-protected:
-    void present(QWidget *, const QString &prompt, MessageStyle style,
-                 const QString &title) override
-    {
-        std::printf("[%s] (%d) %s\n", qPrintable(title), static_cast<int>(style),
-                    qPrintable(prompt));
-    }
-};
 
 class Form : public QWidget
 {
