@@ -6,7 +6,9 @@
 #include "testmain.h"
 #include "velmo.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -329,6 +331,37 @@ private slots:
         QCOMPARE(w.fakes.messages.shown.last().title, QString("ERROR 004!   NO MINUTE SPECIFIED!"));
         QCOMPARE(w.everyCaption(), before);
         QVERIFY(w.fakes.programEnd.endings.isEmpty());
+    }
+
+    void aLongPasteIsKeptWholeAndAnsweredAtOnce()
+    {
+        // GIVEN a ticking panel, a chosen event, and 100,000 characters pasted into each box
+        Window w;
+        w.tickAt(at(2026, 3, 7, 15, 20));
+        QVERIFY(w.chooseEvent("March", "15", "5", "40"));
+        QString band;
+        for (int i = 0; band.size() < 100000; ++i)
+            band += QStringLiteral("Band %1, ").arg(i);
+        band.truncate(100000);
+        const QString where = QString(100000, u'w');
+        QElapsedTimer elapsed;
+        elapsed.start();
+        for (const auto &[box, text] : { std::pair { "BandInput", band }, { "WhereInput", where } }) {
+            QApplication::clipboard()->setText(text);
+            w.control<QLineEdit>(box)->paste();
+        }
+
+        // WHEN the user presses "TELL ME NOW!" and the window is drawn
+        w.tellMeNow();
+        w.window.repaint();
+
+        // THEN every character is in the sentence, and the window answered in good time
+        QCOMPARE(w.control<QLineEdit>("BandInput")->text().size(), 100000);
+        QCOMPARE(w.caption("FinalCalculation"),
+                 "It is 0 Months, -9 Days, 2 hours, and 20 minutes until " + band + " at " + where
+                     + ".");
+        QVERIFY2(elapsed.elapsed() < 10000, qPrintable(QString::number(elapsed.elapsed())));
+        QVERIFY(w.fakes.messages.shown.isEmpty());
     }
 
     void everyChoiceAtEveryKindOfMoment()
