@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -21,11 +22,18 @@ public:
     void Later_Timer() { std::printf("a handler ran after the error\n"); }
 };
 
+// An orderly end would run this; the immediate end must not.
+void atOrderlyExit()
+{
+    std::printf("an exit handler ran\n");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    std::atexit(atOrderlyExit);
     PrintedMessageBoxes messages(QStringLiteral("Probe"));
     ImmediateProgramEnd programEnd;
     HandlerGuard guard(messages, programEnd);

@@ -8,7 +8,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <optional>
 
 class ServicesTest : public QObject
 {
@@ -18,6 +23,8 @@ private slots:
     void fileLookupFindsNormalFilesOnly();
     void fileLookupMatchesWildcards();
     void messageBoxWithoutTitleShowsTheProgramsTitle();
+    void theRealMessageBoxShowsWhatItIsGiven_data();
+    void theRealMessageBoxShowsWhatItIsGiven();
     void startingAMissingProgramSaysWhy();
 #ifndef _WIN32
     void aScriptThatCannotStartSaysWhatIsWrong_data();
@@ -76,6 +83,76 @@ void ServicesTest::messageBoxWithoutTitleShowsTheProgramsTitle()
     QCOMPARE(messages.shown.size(), 2);
     QCOMPARE(messages.shown.at(0).title, QStringLiteral("Velmora"));
     QCOMPARE(messages.shown.at(1).title, QStringLiteral("ERROR 002!   NO DAY SPECIFIED!"));
+}
+
+void ServicesTest::theRealMessageBoxShowsWhatItIsGiven_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("title"); // the empty text: no title of its own
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("shownTitle");
+    QTest::addColumn<int>("icon");
+
+    QTest::newRow("style 48, a warning") << 48 << "ERROR 002!   NO DAY SPECIFIED!"
+                                         << "you must enter a day."
+                                         << "ERROR 002!   NO DAY SPECIFIED!"
+                                         << int(QMessageBox::Warning);
+    QTest::newRow("style 0, the program's title")
+        << 0 << "" << "System Information Is Unavailable At This Time" << "Velmora"
+        << int(QMessageBox::NoIcon);
+    QTest::newRow("a prompt that looks like markup")
+        << 48 << "Velmora" << "<b>Gig</b> <img src=\"file:///etc/hostname\">" << "Velmora"
+        << int(QMessageBox::Warning);
+}
+
+void ServicesTest::theRealMessageBoxShowsWhatItIsGiven()
+{
+    QFETCH(int, style);
+    QFETCH(QString, title);
+    QFETCH(QString, prompt);
+    QFETCH(QString, shownTitle);
+    QFETCH(int, icon);
+
+    // GIVEN the system's message boxes, and a look at the open box once it is up
+    SystemMessageBoxes messages(QStringLiteral("Velmora"));
+    QWidget window;
+    window.show();
+    struct Seen
+    {
+        bool open = false;
+        QString title, text;
+        int icon = -1;
+        Qt::TextFormat format = Qt::AutoText;
+        QMessageBox::StandardButtons buttons;
+        QWidget *parent = nullptr;
+    } seen;
+    QTimer look;
+    look.setInterval(10);
+    connect(&look, &QTimer::timeout, [&seen, &look] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        look.stop();
+        seen = { true,         box->windowTitle(),     box->text(), int(box->icon()),
+                 box->textFormat(), box->standardButtons(), box->parentWidget() };
+        box->button(QMessageBox::Ok)->click();
+    });
+    look.start();
+
+    // WHEN a box is shown
+    const std::optional<QString> ownTitle
+        = title.isEmpty() ? std::nullopt : std::optional<QString>(title);
+    messages.show(&window, prompt, MessageStyle(style), ownTitle);
+
+    // THEN it was a modal box over the window, with the words and the icon it was given, shown
+    // as plain text, and OK closed it
+    QVERIFY(seen.open);
+    QCOMPARE(seen.title, shownTitle);
+    QCOMPARE(seen.text, prompt);
+    QCOMPARE(seen.icon, icon);
+    QCOMPARE(seen.format, Qt::PlainText);
+    QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(seen.parent, &window);
 }
 
 void ServicesTest::startingAMissingProgramSaysWhy()
