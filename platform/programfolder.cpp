@@ -39,7 +39,8 @@ ProgramFolder programFolder()
     // The system truncates a path longer than the buffer, so the buffer grows until it fits.
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length
+            = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0)
             return ProgramFolder::unknown(
                 QStringLiteral("The system did not tell where the program's executable lies."));
@@ -85,7 +86,8 @@ ProgramFolder programFolderFromLink(const char *link)
     if (QFile::encodeName(text) != folder)
         return ProgramFolder::unknown(
             QStringLiteral("The name of the program's folder is not valid text in this system's "
-                           "character encoding: %1\nGive the folder a name of plain letters, and try again.")
+                           "character encoding: %1\nGive the folder a name of plain letters, "
+                           "and try again.")
                 .arg(text));
     return { text };
 }

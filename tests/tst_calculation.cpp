@@ -347,7 +347,9 @@ private slots:
         const QString where = QString(100000, u'w');
         QElapsedTimer elapsed;
         elapsed.start();
-        for (const auto &[box, text] : { std::pair { "BandInput", band }, { "WhereInput", where } }) {
+        const std::pair<const char *, QString> pastes[] { { "BandInput", band },
+                                                          { "WhereInput", where } };
+        for (const auto &[box, text] : pastes) {
             QApplication::clipboard()->setText(text);
             w.control<QLineEdit>(box)->paste();
         }

@@ -3,8 +3,9 @@
 # folder and resolves a relative one against it, so a library planted wherever the user happens
 # to stand would be loaded into the program.
 #
-#   cmake -DREADELF=<readelf> -DBINARIES=<file listing the built binaries> -DBUILD_DIR=<build tree>
-#         -DSCRATCH=<folder it may empty> -DPROBE=<a built program that ends by itself> -P check.cmake
+#   cmake -DREADELF=<readelf> -DBINARIES=<file listing the built binaries>
+#         -DBUILD_DIR=<build tree> -DSCRATCH=<folder it may empty>
+#         -DPROBE=<a built program that ends by itself> -P check.cmake
 
 foreach(variable READELF BINARIES BUILD_DIR SCRATCH PROBE)
     if(NOT ${variable})
@@ -39,7 +40,8 @@ function(check_built file)
             string(REPLACE ":" ";" folders "${value}")
             foreach(folder IN LISTS folders)
                 if(NOT folder MATCHES "^(/|\\$ORIGIN|\\$\\{ORIGIN\\})")
-                    list(APPEND failures "${file}: a folder relative to the working folder: ${folder}")
+                    list(APPEND failures
+                        "${file}: a folder relative to the working folder: ${folder}")
                 endif()
             endforeach()
         endif()
@@ -98,4 +100,5 @@ if(failures)
     list(JOIN failures "\n  " report)
     message(FATAL_ERROR "Search paths that reach outside our own folders:\n  ${report}")
 endif()
-message(STATUS "${builtCount} built and ${installedElf} installed binaries search no working folder")
+message(STATUS
+    "${builtCount} built and ${installedElf} installed binaries search no working folder")

@@ -267,11 +267,11 @@ void SweepwrightFlowTest::withoutProcNothingIsStarted()
     QVERIFY(fake.programs.asked.isEmpty());
     QCOMPARE(fake.messages.shown.size(), 1);
     const QString prompt = fake.messages.shown.first().prompt;
-    QVERIFY2(prompt.startsWith(
-                 QStringLiteral("Sweepwright.cmd could not be started. Nothing has been removed.\n\n"
-                                "The system does not tell where the program's executable lies "
-                                "(/no/such/proc/self/exe: ")),
-             qPrintable(prompt));
+    const QString expected
+        = QStringLiteral("Sweepwright.cmd could not be started. Nothing has been removed.\n\n"
+                         "The system does not tell where the program's executable lies "
+                         "(/no/such/proc/self/exe: ");
+    QVERIFY2(prompt.startsWith(expected), qPrintable(prompt));
     QCOMPARE(visiblePages<Phase2>().size(), 1);
 }
 #endif
