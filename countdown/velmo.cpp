@@ -10,11 +10,13 @@
 #include <QComboBox>
 #include <QDate>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStringBuilder>
 #include <QTimer>
 
 #include <array>
 #include <cstdint>
+#include <limits>
 
 namespace {
 constexpr QSize clientSize { 5310 / 15, 5700 / 15 };
@@ -82,6 +84,10 @@ Velmo::Velmo(Services &services, QWidget *parent)
                    | Qt::WindowCloseButtonHint);
     // Designer stores whole point sizes only.
     m_ui->FinalCalculation->setFont(designFont(QStringLiteral("MS Sans Serif"), 9.75));
+    // The text boxes take text of any length: Qt's default limit of 32,767 characters would cut
+    // a longer paste short without a sign.
+    for (QLineEdit *box : { m_ui->BandInput, m_ui->WhereInput })
+        box->setMaxLength(std::numeric_limits<int>::max());
 
     // The client area below the menu bar has the designed size; the window grows by the bar,
     // unless the system shows the menu outside the window.

@@ -11,7 +11,7 @@ enum class WindowStyle {
 struct StartResult
 {
     bool started = false;
-    QString failureReason; // the system's words, when not started
+    QString failureReason; // when not started: what is wrong, in words the user can act on
 };
 
 // Starts a program by its path and does not wait for it. The path is used as given: a caller

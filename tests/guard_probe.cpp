@@ -3,7 +3,7 @@
 // so that a test can read it.
 
 #include "handlerguard.h"
-#include "messageboxes.h"
+#include "printedmessageboxes.h"
 #include "runtimeerror.h"
 
 #include <QApplication>
@@ -11,22 +11,9 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
-
-class PrintedMessageBoxes final : public MessageBoxes
-{
-public:
-    using MessageBoxes::MessageBoxes;
-
-protected:
-    void present(QWidget *, const QString &prompt, MessageStyle style,
-                 const QString &title) override
-    {
-        std::printf("[%s] (%d) %s\n", qPrintable(title), static_cast<int>(style),
-                    qPrintable(prompt));
-    }
-};
 
 class Form : public QWidget
 {
@@ -35,11 +22,18 @@ public:
     void Later_Timer() { std::printf("a handler ran after the error\n"); }
 };
 
+// An orderly end would run this; the immediate end must not.
+void atOrderlyExit()
+{
+    std::printf("an exit handler ran\n");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    std::atexit(atOrderlyExit);
     PrintedMessageBoxes messages(QStringLiteral("Probe"));
     ImmediateProgramEnd programEnd;
     HandlerGuard guard(messages, programEnd);

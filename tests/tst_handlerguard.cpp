@@ -67,8 +67,8 @@ void HandlerGuardTest::reportsUncaughtErrorsAndEndsTheProgram()
     QCOMPARE(shown.style, MessageStyle::Critical);
     QCOMPARE(shown.parent, &window);
     // AND the program ends with a non-zero status
-    QCOMPARE(fakes.programEnd.endings, QList<int> { HandlerGuard::ExitStatusAfterRuntimeError });
-    QVERIFY(HandlerGuard::ExitStatusAfterRuntimeError != 0);
+    QCOMPARE(fakes.programEnd.endings.size(), 1);
+    QVERIFY(fakes.programEnd.endings.first() != 0);
 }
 
 void HandlerGuardTest::aHandlerThatSucceedsEndsNothing()
@@ -116,12 +116,14 @@ void HandlerGuardTest::theRealEndStopsTheProcessAtOnce()
     const QString output = QString::fromLocal8Bit(probe.readAllStandardOutput());
 
     QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(probe.exitCode(), HandlerGuard::ExitStatusAfterRuntimeError);
+    QVERIFY(probe.exitCode() != 0);
     QVERIFY2(output.contains(QStringLiteral("[Probe] (16) Run-time error '13':\n\nType mismatch")),
              qPrintable(output));
-    // Nothing runs after the report: no later handler, no orderly return from the loop.
+    // Nothing runs after the report: no later handler, no orderly return from the loop, no
+    // exit handler.
     QVERIFY2(!output.contains(QStringLiteral("after the error")), qPrintable(output));
     QVERIFY2(!output.contains(QStringLiteral("returned normally")), qPrintable(output));
+    QVERIFY2(!output.contains(QStringLiteral("exit handler")), qPrintable(output));
 }
 
 PROGRAM_TEST_MAIN(HandlerGuardTest, "Velmora")

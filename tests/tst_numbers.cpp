@@ -132,6 +132,10 @@ void NumbersTest::writesDoublesInPlainDecimal_data()
     QTest::newRow("fraction") << 0.5 << "0.5";
     QTest::newRow("negative fraction") << -2.25 << "-2.25";
     QTest::newRow("rounding noise") << 0.1 + 0.2 << "0.3";
+    QTest::newRow("a million") << 1e6 << "1000000";
+    QTest::newRow("minus two and a half million") << -2.5e6 << "-2500000";
+    QTest::newRow("fifteen digits") << 123456789012345.0 << "123456789012345";
+    QTest::newRow("a thousand million million") << 1e15 << "1000000000000000";
     QTest::newRow("large, no exponent") << 1e20 << "100000000000000000000";
     QTest::newRow("small, no exponent") << 1e-7 << "0.0000001";
 }

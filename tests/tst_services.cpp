@@ -8,7 +8,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <optional>
 
 class ServicesTest : public QObject
 {
@@ -18,7 +23,13 @@ private slots:
     void fileLookupFindsNormalFilesOnly();
     void fileLookupMatchesWildcards();
     void messageBoxWithoutTitleShowsTheProgramsTitle();
+    void theRealMessageBoxShowsWhatItIsGiven_data();
+    void theRealMessageBoxShowsWhatItIsGiven();
     void startingAMissingProgramSaysWhy();
+#ifndef _WIN32
+    void aScriptThatCannotStartSaysWhatIsWrong_data();
+    void aScriptThatCannotStartSaysWhatIsWrong();
+#endif
 };
 
 namespace {
@@ -74,6 +85,76 @@ void ServicesTest::messageBoxWithoutTitleShowsTheProgramsTitle()
     QCOMPARE(messages.shown.at(1).title, QStringLiteral("ERROR 002!   NO DAY SPECIFIED!"));
 }
 
+void ServicesTest::theRealMessageBoxShowsWhatItIsGiven_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("title"); // the empty text: no title of its own
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("shownTitle");
+    QTest::addColumn<int>("icon");
+
+    QTest::newRow("style 48, a warning") << 48 << "ERROR 002!   NO DAY SPECIFIED!"
+                                         << "you must enter a day."
+                                         << "ERROR 002!   NO DAY SPECIFIED!"
+                                         << int(QMessageBox::Warning);
+    QTest::newRow("style 0, the program's title")
+        << 0 << "" << "System Information Is Unavailable At This Time" << "Velmora"
+        << int(QMessageBox::NoIcon);
+    QTest::newRow("a prompt that looks like markup")
+        << 48 << "Velmora" << "<b>Gig</b> <img src=\"file:///etc/hostname\">" << "Velmora"
+        << int(QMessageBox::Warning);
+}
+
+void ServicesTest::theRealMessageBoxShowsWhatItIsGiven()
+{
+    QFETCH(int, style);
+    QFETCH(QString, title);
+    QFETCH(QString, prompt);
+    QFETCH(QString, shownTitle);
+    QFETCH(int, icon);
+
+    // GIVEN the system's message boxes, and a look at the open box once it is up
+    SystemMessageBoxes messages(QStringLiteral("Velmora"));
+    QWidget window;
+    window.show();
+    struct Seen
+    {
+        bool open = false;
+        QString title, text;
+        int icon = -1;
+        Qt::TextFormat format = Qt::AutoText;
+        QMessageBox::StandardButtons buttons;
+        QWidget *parent = nullptr;
+    } seen;
+    QTimer look;
+    look.setInterval(10);
+    connect(&look, &QTimer::timeout, [&seen, &look] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        look.stop();
+        seen = { true,         box->windowTitle(),     box->text(), int(box->icon()),
+                 box->textFormat(), box->standardButtons(), box->parentWidget() };
+        box->button(QMessageBox::Ok)->click();
+    });
+    look.start();
+
+    // WHEN a box is shown
+    const std::optional<QString> ownTitle
+        = title.isEmpty() ? std::nullopt : std::optional<QString>(title);
+    messages.show(&window, prompt, MessageStyle(style), ownTitle);
+
+    // THEN it was a modal box over the window, with the words and the icon it was given, shown
+    // as plain text, and OK closed it
+    QVERIFY(seen.open);
+    QCOMPARE(seen.title, shownTitle);
+    QCOMPARE(seen.text, prompt);
+    QCOMPARE(seen.icon, icon);
+    QCOMPARE(seen.format, Qt::PlainText);
+    QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(seen.parent, &window);
+}
+
 void ServicesTest::startingAMissingProgramSaysWhy()
 {
     SystemProgramStarter starter;
@@ -88,6 +169,71 @@ void ServicesTest::startingAMissingProgramSaysWhy()
     QVERIFY(!unnamed.started);
     QVERIFY(!unnamed.failureReason.isEmpty());
 }
+
+#ifndef _WIN32
+void ServicesTest::aScriptThatCannotStartSaysWhatIsWrong_data()
+{
+    QTest::addColumn<QByteArray>("content"); // empty: a folder of the script's name
+    QTest::addColumn<bool>("executable");
+    QTest::addColumn<QString>("reason"); // %1 stands for the script's path, %2 for the folder
+
+    QTest::newRow("a folder") << QByteArray() << true << "%1 is a folder, not a script.";
+    QTest::newRow("not marked as executable")
+        << QByteArray("#!/bin/sh\nexit 0\n") << false
+        << "%1 is not marked as executable. Allow it to run (chmod +x) and try again.";
+    QTest::newRow("an interpreter that is not installed")
+        << QByteArray("#!/bin/no-such-shell\nexit 0\n") << true
+        << "%1 names an interpreter that is not installed: /bin/no-such-shell";
+    QTest::newRow("an interpreter with arguments that is not installed")
+        << QByteArray("#! /usr/bin/no-such-env -S sh\nexit 0\n") << true
+        << "%1 names an interpreter that is not installed: /usr/bin/no-such-env";
+    QTest::newRow("no #! line")
+        << QByteArray("exit 0\n") << true
+        << "%1 is neither a program nor a script: a script must name its interpreter on its "
+           "first line, after \"#!\".";
+    QTest::newRow("Windows line ends")
+        << QByteArray("#!/bin/sh\r\nexit 0\r\n") << true
+        << "%1 has Windows line ends (CR LF), so the system looks for an interpreter named "
+           "\"/bin/sh\" with a carriage return after it. Save it with Unix line ends (LF) and "
+           "try again.";
+    QTest::newRow("an interpreter that cannot be run")
+        << QByteArray("#!%2/notes.txt\nexit 0\n") << true
+        << "%1 names an interpreter that cannot be run: %2/notes.txt";
+}
+
+void ServicesTest::aScriptThatCannotStartSaysWhatIsWrong()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, executable);
+    QFETCH(QString, reason);
+
+    // GIVEN a script that cannot start, of the wizard's script's name
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString script = folder.filePath(QStringLiteral("Sweepwright.cmd"));
+    touch(folder.filePath(QStringLiteral("notes.txt"))); // a file that is not a program
+    content.replace("%2", QFile::encodeName(folder.path()));
+    if (content.isEmpty()) {
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Sweepwright.cmd")));
+    } else {
+        QFile file(script);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(content), content.size());
+        file.close();
+        QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+        if (executable)
+            permissions |= QFileDevice::ExeOwner;
+        QVERIFY(file.setPermissions(permissions));
+    }
+
+    // WHEN it is started
+    const StartResult result = SystemProgramStarter().start(script, {}, WindowStyle::NormalFocus);
+
+    // THEN it does not start, and the reason says what the user must mend
+    QVERIFY(!result.started);
+    QCOMPARE(result.failureReason, reason.arg(script, folder.path()));
+}
+#endif
 
 PROGRAM_TEST_MAIN(ServicesTest, "Velmora")
 #include "tst_services.moc"

@@ -11,8 +11,6 @@ int main(int argc, char *argv[])
     setUpApplication(app, title);
     SystemServices system(title);
 
-    // The removal script belongs beside the executable.
-    auto *window = new Main(system.services(), QCoreApplication::applicationDirPath());
-    window->show();
+    showFirstPage(system.services());
     return QApplication::exec();
 }

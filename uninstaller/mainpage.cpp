@@ -7,7 +7,7 @@
 
 #include <utility>
 
-Main::Main(Services &services, QString scriptFolder, QWidget *parent)
+Main::Main(Services &services, ProgramFolder scriptFolder, QWidget *parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::Main>())
     , m_services(services)
@@ -37,4 +37,11 @@ void Main::Command2_Click()
     auto *next = new Phase2(m_services, m_scriptFolder);
     next->show();
     close();
+}
+
+Main *showFirstPage(Services &services)
+{
+    auto *page = new Main(services, programFolder());
+    page->show();
+    return page;
 }

@@ -6,8 +6,8 @@
 // of the Sweepwright executable, so that no file of that name elsewhere can take its place. The
 // wizard itself removes nothing, and the program ends when its last page closes.
 
-#include <QCoreApplication>
-#include <QString>
+#include "programfolder.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -24,9 +24,7 @@ class Main : public QWidget
 
 public:
     // scriptFolder: where the removal script is looked for, and nowhere else.
-    explicit Main(Services &services,
-                  QString scriptFolder = QCoreApplication::applicationDirPath(),
-                  QWidget *parent = nullptr);
+    Main(Services &services, ProgramFolder scriptFolder, QWidget *parent = nullptr);
     ~Main() override;
 
     // Handlers, called through the services' HandlerGuard.
@@ -36,5 +34,9 @@ public:
 private:
     std::unique_ptr<Ui::Main> m_ui;
     Services &m_services;
-    QString m_scriptFolder;
+    ProgramFolder m_scriptFolder;
 };
+
+// The wizard as the program starts it: Main on the screen, the removal script looked for in the
+// folder the system gives for the executable.
+Main *showFirstPage(Services &services);

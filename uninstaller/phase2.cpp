@@ -8,7 +8,7 @@
 
 #include <utility>
 
-Phase2::Phase2(Services &services, QString scriptFolder, QWidget *parent)
+Phase2::Phase2(Services &services, ProgramFolder scriptFolder, QWidget *parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::Phase2>())
     , m_services(services)
@@ -33,14 +33,7 @@ void Phase2::Command1_Click()
 
 void Phase2::Command2_Click()
 {
-    // By full path from the one folder, never by bare name: a bare name would be looked for in
-    // the working folder or on the search path, where anyone could have put a file of that name.
-    // Without a full folder the name would be looked for in the working folder after all.
-    const StartResult result = QDir::isAbsolutePath(m_scriptFolder)
-        ? m_services.programs.start(
-            QDir(m_scriptFolder).absoluteFilePath(QLatin1String(scriptName)), {},
-            WindowStyle::NormalFocus)
-        : StartResult { false, QStringLiteral("The folder of the program is not known.") };
+    const StartResult result = startScript();
     if (!result.started) {
         m_services.messages.show(this,
                                  QLatin1String(notStartedPrompt) + QStringLiteral("\n\n")
@@ -50,4 +43,18 @@ void Phase2::Command2_Click()
     }
     // Nobody waits for the script: it goes on by itself after the wizard has ended.
     close();
+}
+
+StartResult Phase2::startScript()
+{
+    // By full path from the one folder, never by bare name: a bare name would be looked for in
+    // the working folder or on the search path, where anyone could have put a file of that name.
+    // Without a full folder the name would be looked for in the working folder after all.
+    if (!m_scriptFolder.isKnown())
+        return { false, m_scriptFolder.unknownReason() };
+    const QString &folder = m_scriptFolder.path();
+    if (!QDir::isAbsolutePath(folder))
+        return { false, QStringLiteral("The folder of the program is not known.") };
+    return m_services.programs.start(QDir(folder).absoluteFilePath(QLatin1String(scriptName)), {},
+                                     WindowStyle::NormalFocus);
 }

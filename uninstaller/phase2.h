@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QString>
+#include "programfolder.h"
+#include "programstarter.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -25,9 +26,7 @@ public:
         = "Sweepwright.cmd could not be started. Nothing has been removed.";
 
     // scriptFolder: where the removal script is looked for, and nowhere else.
-    explicit Phase2(Services &services,
-                    QString scriptFolder = QCoreApplication::applicationDirPath(),
-                    QWidget *parent = nullptr);
+    Phase2(Services &services, ProgramFolder scriptFolder, QWidget *parent = nullptr);
     ~Phase2() override;
 
     // Handlers, called through the services' HandlerGuard.
@@ -35,7 +34,9 @@ public:
     void Command2_Click();
 
 private:
+    StartResult startScript();
+
     std::unique_ptr<Ui::Phase2> m_ui;
     Services &m_services;
-    QString m_scriptFolder;
+    ProgramFolder m_scriptFolder;
 };

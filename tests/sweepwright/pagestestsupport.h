@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QList>
+#include <QStyleHints>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -27,6 +29,13 @@ inline int visibleWindowCount()
     for (QWidget *window : QApplication::topLevelWidgets())
         count += window->isVisible() ? 1 : 0;
     return count;
+}
+
+// Waits as a user does who reads a page before clicking: a page takes no press within the
+// system's double-click interval of its opening.
+inline void waitUntilPagesTakeClicks()
+{
+    QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
 }
 
 // Runs the deletions that closing a page asked for, then deletes every window still there.

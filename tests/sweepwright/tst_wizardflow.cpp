@@ -5,6 +5,7 @@
 #include "testmain.h"
 
 #include <QPushButton>
+#include <QStyleHints>
 
 // The wizard's four buttons with a program starter that only records what it is asked.
 class SweepwrightFlowTest : public QObject
@@ -19,10 +20,14 @@ private slots:
     void refuseEndsWithoutStartingAnything();
     void confirmStartsTheScriptInTheGivenFolderAndCloses_data();
     void confirmStartsTheScriptInTheGivenFolderAndCloses();
-    void scriptIsLookedForBesideTheExecutableByDefault();
+    void theProgramLooksForTheScriptBesideItsExecutable();
+    void aDoubleClickOnNextLeavesTheQuestionOpen();
     void aScriptThatDoesNotStartIsReportedAndThePageStays();
     void withoutAFullFolderNothingIsStarted_data();
     void withoutAFullFolderNothingIsStarted();
+#ifndef _WIN32
+    void withoutProcNothingIsStarted();
+#endif
 
 private:
     static void click(QWidget *page, const char *button)
@@ -38,6 +43,7 @@ void SweepwrightFlowTest::cancelEndsWithoutStartingAnything()
     FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
     auto *main = new Main(fake.services(), QStringLiteral("/opt/dovrik"));
     main->show();
+    waitUntilPagesTakeClicks();
 
     QVERIFY(programEndsAfter([main] { click(main, "Command1"); }));
 
@@ -71,6 +77,7 @@ void SweepwrightFlowTest::nextReplacesMainWithPhase2WithoutAGap()
     main->show();
     HideWatcher watcher;
     main->installEventFilter(&watcher);
+    waitUntilPagesTakeClicks();
 
     QVERIFY(!programEndsAfter([main] { click(main, "Command2"); }));
 
@@ -86,8 +93,10 @@ void SweepwrightFlowTest::refuseEndsWithoutStartingAnything()
     FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
     auto *main = new Main(fake.services(), QStringLiteral("/opt/dovrik"));
     main->show();
+    waitUntilPagesTakeClicks();
     click(main, "Command2");
     Phase2 *page = visiblePages<Phase2>().value(0);
+    waitUntilPagesTakeClicks();
 
     QVERIFY(programEndsAfter([page] { click(page, "Command1"); }));
 
@@ -115,8 +124,10 @@ void SweepwrightFlowTest::confirmStartsTheScriptInTheGivenFolderAndCloses()
     // Through Main, so the folder is seen to reach the page that uses it.
     auto *main = new Main(fake.services(), folder);
     main->show();
+    waitUntilPagesTakeClicks();
     click(main, "Command2");
     Phase2 *page = visiblePages<Phase2>().value(0);
+    waitUntilPagesTakeClicks();
 
     QVERIFY(programEndsAfter([page] { click(page, "Command2"); }));
 
@@ -129,18 +140,53 @@ void SweepwrightFlowTest::confirmStartsTheScriptInTheGivenFolderAndCloses()
     QCOMPARE(visibleWindowCount(), 0);
 }
 
-void SweepwrightFlowTest::scriptIsLookedForBesideTheExecutableByDefault()
+void SweepwrightFlowTest::theProgramLooksForTheScriptBesideItsExecutable()
 {
+    // GIVEN the wizard as the program starts it, from this test's executable
     FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
-    auto *main = new Main(fake.services());
-    main->show();
-    click(main, "Command2");
+    Main *main = showFirstPage(fake.services());
+    QVERIFY(main->isVisible());
+    waitUntilPagesTakeClicks();
 
+    // WHEN the user goes on and confirms
+    click(main, "Command2");
+    waitUntilPagesTakeClicks();
     click(visiblePages<Phase2>().value(0), "Command2");
 
+    // THEN the script is the one in the folder the build put this executable in
     QCOMPARE(fake.programs.asked.size(), 1);
     QCOMPARE(fake.programs.asked.first().program,
-             QCoreApplication::applicationDirPath() + QStringLiteral("/Sweepwright.cmd"));
+             QStringLiteral(TEST_EXECUTABLE_FOLDER "/Sweepwright.cmd"));
+}
+
+void SweepwrightFlowTest::aDoubleClickOnNextLeavesTheQuestionOpen()
+{
+    // GIVEN Main, read by the user
+    FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
+    auto *main = new Main(fake.services(), QStringLiteral("/opt/dovrik"));
+    main->show();
+    waitUntilPagesTakeClicks();
+    auto *next = main->findChild<QPushButton *>(QStringLiteral("Command2"));
+    const QPoint pointer = next->mapToGlobal(next->rect().center());
+
+    // WHEN the user double-clicks "Next": the first click opens Phase2, the second comes at once
+    QTest::mouseClick(next, Qt::LeftButton);
+    Phase2 *page = visiblePages<Phase2>().value(0);
+    QVERIFY(page);
+    QWidget *under = page->childAt(page->mapFromGlobal(pointer));
+    QVERIFY(under);
+    QCOMPARE(under->objectName(), QStringLiteral("Command1")); // the refuse button, as designed
+    QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFromGlobal(pointer));
+
+    // THEN the question stays open and nothing has started
+    QCOMPARE(visiblePages<Phase2>().size(), 1);
+    QVERIFY(fake.programs.asked.isEmpty());
+
+    // AND a click after the double-click interval is the user's answer
+    QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
+    QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFromGlobal(pointer));
+    QCOMPARE(visiblePages<Phase2>().size(), 0);
+    QVERIFY(fake.programs.asked.isEmpty());
 }
 
 void SweepwrightFlowTest::aScriptThatDoesNotStartIsReportedAndThePageStays()
@@ -149,6 +195,7 @@ void SweepwrightFlowTest::aScriptThatDoesNotStartIsReportedAndThePageStays()
     fake.programs.answer = { false, QStringLiteral("No such file or directory") };
     auto *page = new Phase2(fake.services(), QStringLiteral("/opt/dovrik"));
     page->show();
+    waitUntilPagesTakeClicks();
 
     click(page, "Command2");
 
@@ -187,6 +234,7 @@ void SweepwrightFlowTest::withoutAFullFolderNothingIsStarted()
     FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
     auto *page = new Phase2(fake.services(), folder);
     page->show();
+    waitUntilPagesTakeClicks();
 
     // WHEN the user confirms
     click(page, "Command2");
@@ -199,6 +247,34 @@ void SweepwrightFlowTest::withoutAFullFolderNothingIsStarted()
         QStringLiteral("Sweepwright.cmd could not be started. Nothing has been removed.\n\n")));
     QCOMPARE(visiblePages<Phase2>().size(), 1);
 }
+
+#ifndef _WIN32
+void SweepwrightFlowTest::withoutProcNothingIsStarted()
+{
+    // GIVEN a system that does not tell where the executable is, as without /proc
+    const ProgramFolder folder = programFolderFromLink("/no/such/proc/self/exe");
+    QVERIFY(!folder.isKnown());
+    FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
+    auto *page = new Phase2(fake.services(), folder);
+    page->show();
+    waitUntilPagesTakeClicks();
+
+    // WHEN the user confirms
+    click(page, "Command2");
+
+    // THEN nothing starts, neither beside the command line's first word nor anywhere else, and
+    // the user is told why
+    QVERIFY(fake.programs.asked.isEmpty());
+    QCOMPARE(fake.messages.shown.size(), 1);
+    const QString prompt = fake.messages.shown.first().prompt;
+    const QString expected
+        = QStringLiteral("Sweepwright.cmd could not be started. Nothing has been removed.\n\n"
+                         "The system does not tell where the program's executable lies "
+                         "(/no/such/proc/self/exe: ");
+    QVERIFY2(prompt.startsWith(expected), qPrintable(prompt));
+    QCOMPARE(visiblePages<Phase2>().size(), 1);
+}
+#endif
 
 PROGRAM_TEST_MAIN(SweepwrightFlowTest, "Dovrik's Software Sweepwright")
 

@@ -6,7 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QProcess>
 #include <QTemporaryDir>
+
+#include <filesystem>
 
 // Confirming with the system's own program starter, against real files: a script beside the
 // "executable" (a folder the page is given, as main gives it the executable's) must run, and
@@ -23,6 +26,8 @@ private slots:
     void confirmRunsTheScriptBesideTheProgramAndDoesNotWait();
     void aScriptThatCannotRunIsReportedAndNothingRuns_data();
     void aScriptThatCannotRunIsReportedAndNothingRuns();
+    void onlyTheScriptBesideTheRealExecutableRuns_data();
+    void onlyTheScriptBesideTheRealExecutableRuns();
 
 private:
     // Writes a script that leaves a marker file behind when it runs; with waitForRelease it
@@ -104,6 +109,7 @@ void SweepwrightRealStartTest::cleanup()
 
 void SweepwrightRealStartTest::confirm(Phase2 *page)
 {
+    waitUntilPagesTakeClicks();
     QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
 }
 
@@ -163,6 +169,73 @@ void SweepwrightRealStartTest::aScriptThatCannotRunIsReportedAndNothingRuns()
     // Give anything that was started wrongly the time to show itself.
     QTest::qWait(500);
     QCOMPARE(QDir(m_markers).entryList(QDir::Files), QStringList());
+}
+
+void SweepwrightRealStartTest::onlyTheScriptBesideTheRealExecutableRuns_data()
+{
+    QTest::addColumn<QByteArray>("programFolder");
+    QTest::addColumn<QByteArray>("decoyFolder");
+    QTest::addColumn<bool>("commandLineNamesDecoy");
+    QTest::addColumn<bool>("scriptRuns");
+
+    QTest::newRow("the command line names another folder")
+        << QByteArray("Dovrik") << QByteArray("elsewhere") << true << true;
+    // "\xe9t\xe9" as an old archive unpacked with Latin-1 names leaves it; the decoy bears the
+    // name that text with replacement characters would give it.
+    QTest::newRow("a folder name that is not UTF-8")
+        << QByteArray("\xe9t\xe9") << QByteArray("\xef\xbf\xbdt\xef\xbf\xbd") << false << false;
+}
+
+void SweepwrightRealStartTest::onlyTheScriptBesideTheRealExecutableRuns()
+{
+    QFETCH(QByteArray, programFolder);
+    QFETCH(QByteArray, decoyFolder);
+    QFETCH(bool, commandLineNamesDecoy);
+    QFETCH(bool, scriptRuns);
+
+    // GIVEN the program in a folder of its own, its script beside it, and a script of the same
+    // name in a second folder. Folder names are the system's bytes, not text.
+    namespace fs = std::filesystem;
+    const fs::path root = QFile::encodeName(m_root->path()).toStdString();
+    const fs::path program = root / programFolder.toStdString();
+    const fs::path decoy = root / decoyFolder.toStdString();
+    fs::create_directory(program);
+    fs::create_directory(decoy);
+    fs::copy_file(WIZARD_PROBE_PATH, program / "Sweepwright");
+    writeScript(QDir(m_root->path()).filePath("beside"), QStringLiteral("beside-program"), true);
+    writeScript(QDir(m_root->path()).filePath("decoy"), QStringLiteral("decoy"), true);
+    fs::rename(root / "beside", program / "Sweepwright.cmd");
+    fs::rename(root / "decoy", decoy / "Sweepwright.cmd");
+    // Started through a link of a plain name; the system follows it to the real executable.
+    fs::create_symlink(program / "Sweepwright", root / "link");
+    const QString link = QDir(m_root->path()).filePath(QStringLiteral("link"));
+    const QString commandName = commandLineNamesDecoy
+        ? QFile::decodeName(QByteArray::fromStdString((decoy / "Sweepwright").string()))
+        : link;
+
+    // WHEN it starts, with that first word on its command line, and the user confirms
+    QProcess run;
+    run.start(QStringLiteral("/bin/bash"),
+              { QStringLiteral("-c"), QStringLiteral("exec -a \"$0\" \"$1\""), commandName, link });
+    QVERIFY(run.waitForFinished(20000));
+    const QString output = QString::fromUtf8(run.readAllStandardOutput());
+    QCOMPARE(run.exitCode(), 0);
+
+    // THEN the script beside the real executable runs, or none does and the user is told why
+    const QString marker = QDir(m_markers).filePath(QStringLiteral("beside-program"));
+    if (scriptRuns) {
+        QVERIFY2(output.isEmpty(), qPrintable(output));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
+    } else {
+        QVERIFY2(output.contains(QStringLiteral(
+                     "(48) Sweepwright.cmd could not be started. Nothing has been removed.\n\n"
+                     "The name of the program's folder is not valid text")),
+                 qPrintable(output));
+    }
+    // AND never the one in the other folder
+    QTest::qWait(500);
+    QVERIFY(!QFile::exists(QDir(m_markers).filePath(QStringLiteral("decoy"))));
+    QCOMPARE(QFile::exists(marker), scriptRuns);
 }
 
 PROGRAM_TEST_MAIN(SweepwrightRealStartTest, "Dovrik's Software Sweepwright")

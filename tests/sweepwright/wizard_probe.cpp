@@ -1,0 +1,34 @@
+// Sweepwright as its main starts it, with the real program starter, clicked through at once:
+// "Next", then the confirm button. A test copies it into a folder and starts it from there, to
+// see which script it runs. What a message box would show goes to standard output.
+
+#include "applicationsetup.h"
+#include "mainpage.h"
+#include "phase2.h"
+#include "printedmessageboxes.h"
+#include "services.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QString title = QStringLiteral("Dovrik's Software Sweepwright");
+    setUpApplication(app, title);
+    PrintedMessageBoxes messages(title);
+    SystemClock clock;
+    SystemProgramStarter programs;
+    SystemFileLookup files;
+    ImmediateProgramEnd programEnd;
+    HandlerGuard guard(messages, programEnd);
+    Services services { clock, messages, programs, files, guard };
+
+    Main *first = showFirstPage(services);
+    first->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *page = qobject_cast<Phase2 *>(window); page && page->isVisible())
+            page->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    }
+    return 0;
+}
