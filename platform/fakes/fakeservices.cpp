@@ -31,7 +31,7 @@ RegistryResult FakeRegistry::openKey(RegistryKey root, const std::u16string &pat
                                      RegistryKey &key)
 {
     const RegistryResult result = store.openKey(root, path, key);
-    opens.append({ root, path, result });
+    opens.append({ root, path, result, result == RegistryError::success ? key : 0 });
     return result;
 }
 

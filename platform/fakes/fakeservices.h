@@ -91,6 +91,7 @@ public:
         RegistryKey root;
         std::u16string path;
         RegistryResult result;
+        RegistryKey key; // 0 when not opened
     };
 
     RegistryResult openKey(RegistryKey root, const std::u16string &path,
