@@ -11,6 +11,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-wine fonts-dejavu-core
     xvfb xauth xdotool imagemagick
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()
