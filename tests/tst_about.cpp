@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QSet>
 #include <QSignalSpy>
 
 #include <memory>
@@ -27,9 +26,7 @@ private slots:
     void opensAtItsFixedPlaceWithTitleAndVersion();
     void controlsSitWhereDesigned_data();
     void controlsSitWhereDesigned();
-    void descriptionKeepsItsRunsOfBlanks();
     void lineIsGreyOverWhiteAcrossTheBox();
-    void pictureIsA16ColourIcon();
     void tabWalksTheDesignedOrder();
     void keysCloseThroughOk_data();
     void keysCloseThroughOk();
@@ -127,11 +124,13 @@ void AboutTest::controlsSitWhereDesigned_data()
     QTest::newRow("lblTitle") << "lblTitle" << twips(1050, 240, 3885, 480) << "Velmora";
     QTest::newRow("lblVersion") << "lblVersion" << twips(1050, 780, 3885, 225)
                                 << "Version 1.0.0";
-    QTest::newRow("lblDescription") << "lblDescription" << twips(1050, 1125, 3885, 810)
-                                    << "Velmora for Windows version 1.0         (Orvanta 3.0)"
-                                       "                                        Made in 2012 "
-                                       "by Dovrik Quenby                                     "
-                                       "      This was compiled at 6:00pm April 3, 2012";
+    // Four pieces joined by runs of 9, 40 and 43 blanks
+    QTest::newRow("lblDescription")
+        << "lblDescription" << twips(1050, 1125, 3885, 810)
+        << QStringLiteral("Velmora for Windows version 1.0") + QString(9, u' ')
+            + QStringLiteral("(Orvanta 3.0)") + QString(40, u' ')
+            + QStringLiteral("Made in 2012 by Dovrik Quenby") + QString(43, u' ')
+            + QStringLiteral("This was compiled at 6:00pm April 3, 2012");
     QTest::newRow("Command2") << "Command2" << twips(2400, 3120, 1695, 615)
                               << "E-Mail Me! dovrik@example.com";
     QTest::newRow("Command1") << "Command1" << twips(600, 3120, 1695, 615)
@@ -161,17 +160,6 @@ void AboutTest::controlsSitWhereDesigned()
     }
 }
 
-void AboutTest::descriptionKeepsItsRunsOfBlanks()
-{
-    const QString text = control<QLabel>(chooseAboutFromTheMenu(), "lblDescription")->text();
-
-    QCOMPARE(text,
-             QStringLiteral("Velmora for Windows version 1.0") + QString(9, u' ')
-                 + QStringLiteral("(Orvanta 3.0)") + QString(40, u' ')
-                 + QStringLiteral("Made in 2012 by Dovrik Quenby") + QString(43, u' ')
-                 + QStringLiteral("This was compiled at 6:00pm April 3, 2012"));
-}
-
 void AboutTest::lineIsGreyOverWhiteAcrossTheBox()
 {
     // The two elements of Line1 on row 2160 twips: grey on top of a white line two pixels wide,
@@ -184,19 +172,6 @@ void AboutTest::lineIsGreyOverWhiteAcrossTheBox()
     }
     QCOMPARE(box.pixelColor(5684 / 15, row), QColor(128, 128, 128));
     QCOMPARE(box.pixelColor(105 / 15, row + 1), QColor(Qt::white));
-}
-
-void AboutTest::pictureIsA16ColourIcon()
-{
-    const QImage icon = control<QLabel>(chooseAboutFromTheMenu(), "picIcon")->pixmap().toImage();
-
-    QCOMPARE(icon.size(), QSize(32, 32));
-    QSet<QRgb> colours;
-    for (int y = 0; y < icon.height(); ++y) {
-        for (int x = 0; x < icon.width(); ++x)
-            colours.insert(icon.pixel(x, y));
-    }
-    QVERIFY2(colours.size() <= 16, qPrintable(QString::number(colours.size())));
 }
 
 void AboutTest::tabWalksTheDesignedOrder()
