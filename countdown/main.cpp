@@ -1,4 +1,5 @@
 #include "applicationsetup.h"
+#include "programinfo.h"
 #include "services.h"
 #include "velmo.h"
 
@@ -8,12 +9,13 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    setUpApplication(app, QStringLiteral("Velmora"));
+    const QString title = QStringView(ProgramInfo::title).toString();
+    setUpApplication(app, title);
     QIcon icon;
     for (const int size : { 16, 32, 48 })
         icon.addFile(QStringLiteral(":/icons/velmora-%1.png").arg(size));
     QApplication::setWindowIcon(icon);
-    SystemServices system(QStringLiteral("Velmora"));
+    SystemServices system(title);
 
     auto *window = new Velmo(system.services());
     window->setAttribute(Qt::WA_DeleteOnClose);

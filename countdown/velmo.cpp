@@ -2,8 +2,10 @@
 #include "ui_velmo.h"
 
 #include "designfonts.h"
+#include "frmabout.h"
 #include "help.h"
 #include "numbers.h"
+#include "programinfo.h"
 #include "services.h"
 #include "windowplacement.h"
 
@@ -78,6 +80,7 @@ Velmo::Velmo(Services &services, QWidget *parent)
     , m_timer1(new QTimer(this))
 {
     m_ui->setupUi(this);
+    setWindowTitle(QStringView(ProgramInfo::title).toString());
     // Resizable and minimisable, never maximised.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -103,6 +106,7 @@ Velmo::Velmo(Services &services, QWidget *parent)
                    &Velmo::Calculate_Click);
     connectHandler(m_services.guard, m_ui->Help_m, &QAction::triggered, this,
                    &Velmo::Help_m_Click);
+    connectHandler(m_services.guard, m_ui->about, &QAction::triggered, this, &Velmo::about_Click);
     m_timer1->start();
 }
 
@@ -212,7 +216,7 @@ void Velmo::Calculate_Click()
         m_services.messages.show(
             this,
             QStringLiteral("The current time is not known yet. Please try again in a moment."),
-            MessageStyle::Exclamation, QStringLiteral("Velmora"));
+            MessageStyle::Exclamation, QStringView(ProgramInfo::title).toString());
         return;
     }
 
@@ -303,4 +307,11 @@ void Velmo::Help_m_Click()
     // A fresh window each time, modeless and without owner; it deletes itself when closed.
     auto *help = new Help(m_services);
     help->show();
+}
+
+void Velmo::about_Click()
+{
+    // Like Help: a new box each time, modeless and without owner, released when closed.
+    auto *about = new frmAbout(m_services);
+    about->show();
 }

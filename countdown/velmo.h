@@ -29,6 +29,7 @@ public:
     void Timer1_Timer();
     void Calculate_Click();
     void Help_m_Click();
+    void about_Click();
 
 private:
     bool presentTimeIsKnown() const;

@@ -5,6 +5,13 @@
 #include "handlerguard.h"
 #include "messageboxes.h"
 #include "programstarter.h"
+#include "registry.h"
+
+#ifdef _WIN32
+#include "win32/advapi32registry.h"
+#else
+#include "exportfileregistry.h"
+#endif
 
 // Everything a form may need of the world outside the process. Forms receive it when they are
 // created and keep only the reference, so tests can hand them doubles instead.
@@ -15,6 +22,7 @@ struct Services
     ProgramStarter &programs;
     FileLookup &files;
     HandlerGuard &guard;
+    Registry &registry;
 };
 
 // The real services for a program whose title is programTitle.
@@ -32,5 +40,10 @@ private:
     SystemFileLookup m_files;
     ImmediateProgramEnd m_programEnd;
     HandlerGuard m_guard;
+#ifdef _WIN32
+    Advapi32Registry m_registry;
+#else
+    ExportFileRegistry m_registry;
+#endif
     Services m_services;
 };

@@ -34,6 +34,13 @@ if [[ "$program" == Velmora ]]; then
     sleep 1.2
     import -window "$window" "$shots/$program-enlarged.png"
     echo "$shots/$program-enlarged.png"
+    # Help, About from the keyboard; the menu's popup takes the second key, so the keys go to
+    # whichever window has the focus.
+    xdotool windowfocus --sync "$window" key alt+h sleep 0.3 key a 2>/dev/null
+    about="$(timeout 20 xdotool search --sync --onlyvisible --name '^About Velmora$' | head -n 1)"
+    sleep 0.5
+    import -window "$about" "$shots/$program-About.png"
+    echo "$shots/$program-About.png"
 fi
 
 if [[ "$program" == Sweepwright ]]; then

@@ -11,6 +11,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-wine fonts-dejavu-core
     xvfb xauth xdotool imagemagick
+    clang-14 libclang-rt-14-dev
 )
 if [[ $preset == windows-tests ]]; then
     # The Windows-only code, cross-built and run under Wine, and the icons' reader: no Qt.

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Renders the program's icon from its drawing (velmora.mvg) into the PNG sizes the windows show
 # and the Windows .ico: 32 by 32 in 2 colours, 32 by 32 and 16 by 16 in 16 colours, each a
-# palette image (icoutils' icotool). The
-# rendered files are kept in the tree, so a build needs no ImageMagick; run this again after
-# changing the drawing.
+# palette image (icoutils' icotool); and the About box's picture from about.mvg. The rendered
+# files are kept in the tree, so a build needs no ImageMagick; run this again after changing a
+# drawing.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
@@ -28,9 +28,13 @@ done
 icotool --create --output=velmora.ico --bit-depth=1 "$work/32-2.png" \
     --bit-depth=4 "$work/32-16.png" --bit-depth=4 "$work/16-16.png"
 
-# The About box's picture: 32 by 32 in 16 colours, from its drawing when there is one.
-if [[ -f about-32.png ]]; then
-    convert about-32.png -channel A -threshold 50% +channel -channel RGB -colors 16 +channel \
-        "$work/about-16.png"
-    icotool --create --output=about.ico --bit-depth=4 "$work/about-16.png"
+# The About box's picture: 32 by 32 in at most 16 colours, for the window and as an .ico.
+convert -size 32x32 xc:none -draw "$(grep -v '^#' about.mvg)" \
+    -channel A -threshold 50% +channel -channel RGB -colors 15 +channel \
+    -define png:exclude-chunks=date,time "PNG8:about-32.png"
+colours="$(identify -format '%k' about-32.png)"
+if ((colours > 16)); then
+    echo "about-32.png has $colours colours, more than 16" >&2
+    exit 1
 fi
+icotool --create --output=about.ico --bit-depth=4 about-32.png

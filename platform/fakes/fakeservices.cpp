@@ -27,9 +27,49 @@ QString FakeFileLookup::firstMatch(const QString &path)
     return answers.value(path);
 }
 
+RegistryResult FakeRegistry::openKey(RegistryKey root, const std::u16string &path,
+                                     RegistryKey &key)
+{
+    const RegistryResult result = store.openKey(root, path, key);
+    opens.append({ root, path, result, result == RegistryError::success ? key : 0 });
+    return result;
+}
+
+RegistryResult FakeRegistry::queryValue(RegistryKey key, const std::u16string &name,
+                                        std::uint32_t &type, unsigned char *buffer,
+                                        std::uint32_t &size)
+{
+    queries.append(name);
+    return store.queryValue(key, name, type, buffer, size);
+}
+
+RegistryResult FakeRegistry::closeKey(RegistryKey key)
+{
+    closes.append(key);
+    return store.closeKey(key);
+}
+
+void FakeRegistry::set(const std::u16string &keyPath, const std::u16string &name,
+                       std::uint32_t type, std::vector<unsigned char> data)
+{
+    store.setValue(keyPath, name, { type, std::move(data) });
+}
+
+void FakeRegistry::setString(const std::u16string &keyPath, const std::u16string &name,
+                             const std::u16string &text)
+{
+    std::vector<unsigned char> data;
+    for (const char16_t c : text) {
+        data.push_back(static_cast<unsigned char>(c & 0xFF));
+        data.push_back(static_cast<unsigned char>(c >> 8));
+    }
+    data.insert(data.end(), { 0, 0 });
+    set(keyPath, name, RegistryType::string, std::move(data));
+}
+
 FakeServices::FakeServices(const QString &programTitle)
     : messages(programTitle)
     , guard(messages, programEnd)
-    , m_services { clock, messages, programs, files, guard }
+    , m_services { clock, messages, programs, files, guard, registry }
 {
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "registrystore.h"
 #include "services.h"
 
 #include <QDateTime>
@@ -80,6 +81,37 @@ public:
     QList<int> endings;
 };
 
+// A registry of typed values set by the test; it records every call and answers as the
+// system's registry would.
+class FakeRegistry final : public Registry
+{
+public:
+    struct Opened
+    {
+        RegistryKey root;
+        std::u16string path;
+        RegistryResult result;
+        RegistryKey key; // 0 when not opened
+    };
+
+    RegistryResult openKey(RegistryKey root, const std::u16string &path,
+                           RegistryKey &key) override;
+    RegistryResult queryValue(RegistryKey key, const std::u16string &name, std::uint32_t &type,
+                              unsigned char *buffer, std::uint32_t &size) override;
+    RegistryResult closeKey(RegistryKey key) override;
+
+    // keyPath from the root's name, as "HKEY_LOCAL_MACHINE\SOFTWARE\...".
+    void set(const std::u16string &keyPath, const std::u16string &name, std::uint32_t type,
+             std::vector<unsigned char> data);
+    void setString(const std::u16string &keyPath, const std::u16string &name,
+                   const std::u16string &text); // with its terminating zero, as stored
+
+    QList<Opened> opens;
+    QList<std::u16string> queries;
+    QList<RegistryKey> closes;
+    RegistryStore store;
+};
+
 // A full set of doubles, wired the way SystemServices wires the real ones.
 class FakeServices
 {
@@ -96,6 +128,7 @@ public:
     FakeFileLookup files;
     FakeProgramEnd programEnd;
     HandlerGuard guard;
+    FakeRegistry registry;
 
 private:
     Services m_services;

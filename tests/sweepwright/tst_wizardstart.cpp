@@ -43,7 +43,8 @@ private:
     QByteArray m_savedPath;
     FakeServices m_fake { QStringLiteral("Dovrik's Software Sweepwright") };
     SystemProgramStarter m_starter;
-    Services m_services { m_fake.clock, m_fake.messages, m_starter, m_fake.files, m_fake.guard };
+    Services m_services { m_fake.clock, m_fake.messages, m_starter, m_fake.files, m_fake.guard,
+                           m_fake.registry };
 };
 
 void SweepwrightRealStartTest::writeScript(const QString &path, const QString &markerName,

@@ -1,0 +1,58 @@
+#include "exportfileregistry.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+// Only a plain file of a sane size is read: a pipe or a device would never end, and a huge file
+// would keep the window from answering. Anything else reads as no registry at all.
+QByteArray contentsOf(const QString &path)
+{
+    const QFileInfo info(path);
+    const auto limit = static_cast<qint64>(RegistryStore::maximumExportSize);
+    if (path.isEmpty() || !info.isFile() || info.size() > limit)
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray bytes = file.read(limit + 1);
+    return bytes.size() > limit ? QByteArray() : bytes;
+}
+
+} // namespace
+
+ExportFileRegistry::ExportFileRegistry(const QString &programFolder)
+    : m_relativePath(programFolder + QStringLiteral("/registry.reg"))
+{
+}
+
+QString ExportFileRegistry::location() const
+{
+    // The user's configuration folder first, then each of the system's, in their order.
+    return QStandardPaths::locate(QStandardPaths::GenericConfigLocation, m_relativePath);
+}
+
+RegistryResult ExportFileRegistry::openKey(RegistryKey root, const std::u16string &path,
+                                           RegistryKey &key)
+{
+    if (!m_store.hasOpenKeys()) {
+        const QByteArray bytes = contentsOf(location());
+        m_store = RegistryStore::fromExport(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    }
+    return m_store.openKey(root, path, key);
+}
+
+RegistryResult ExportFileRegistry::queryValue(RegistryKey key, const std::u16string &name,
+                                              std::uint32_t &type, unsigned char *buffer,
+                                              std::uint32_t &size)
+{
+    return m_store.queryValue(key, name, type, buffer, size);
+}
+
+RegistryResult ExportFileRegistry::closeKey(RegistryKey key)
+{
+    return m_store.closeKey(key);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "registrystore.h"
+
+#include <QString>
+
+// The registry where the system has none: the file <program>/registry.reg in the user's
+// configuration folder ($XDG_CONFIG_HOME, ~/.config), or else in the system's ($XDG_CONFIG_DIRS,
+// /etc/xdg); the first one found is the registry, and without one there are no keys at all.
+// The file is read again whenever a key is opened while none is open, so that a change to it
+// counts from the next look-up on, as a change to the system's registry would.
+class ExportFileRegistry final : public Registry
+{
+public:
+    explicit ExportFileRegistry(const QString &programFolder);
+
+    RegistryResult openKey(RegistryKey root, const std::u16string &path,
+                           RegistryKey &key) override;
+    RegistryResult queryValue(RegistryKey key, const std::u16string &name, std::uint32_t &type,
+                              unsigned char *buffer, std::uint32_t &size) override;
+    RegistryResult closeKey(RegistryKey key) override;
+
+    // Where the registry is read from: the first file found, or the empty text.
+    QString location() const;
+
+private:
+    QString m_relativePath;
+    RegistryStore m_store;
+};

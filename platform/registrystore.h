@@ -1,0 +1,58 @@
+#pragma once
+
+// The registry where the system has none: typed values under keys, served through the same
+// three calls as the system's, and filled from a file in the registry's own export format.
+// Free of Qt, and reading from bytes alone, so that a fuzzer can drive the reader directly.
+
+#include "registry.h"
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct RegistryValue
+{
+    std::uint32_t type = RegistryType::binary;
+    std::vector<unsigned char> data;
+};
+
+class RegistryStore : public Registry
+{
+public:
+    // Files larger than this are not read at all: the registry of one program is a few lines,
+    // and a huge file must not keep the window from answering.
+    static constexpr std::size_t maximumExportSize = 4 * 1024 * 1024;
+
+    // Reads an export file ("Windows Registry Editor Version 5.00"), UTF-8 or UTF-16LE with its
+    // byte order mark. What cannot be read, a line or the whole file, is left out; it never
+    // stops the rest of the file from being read.
+    static RegistryStore fromExport(std::string_view bytes);
+
+    // keyPath is a full path from a root's name, as the export file writes it
+    // ("HKEY_LOCAL_MACHINE\SOFTWARE\..."). Returns false when the root is unknown.
+    bool addKey(std::u16string_view keyPath);
+    bool setValue(std::u16string_view keyPath, std::u16string_view name, RegistryValue value);
+    void removeKey(std::u16string_view keyPath);
+    void removeValue(std::u16string_view keyPath, std::u16string_view name);
+
+    RegistryResult openKey(RegistryKey root, const std::u16string &path,
+                           RegistryKey &key) override;
+    RegistryResult queryValue(RegistryKey key, const std::u16string &name, std::uint32_t &type,
+                              unsigned char *buffer, std::uint32_t &size) override;
+    RegistryResult closeKey(RegistryKey key) override;
+
+    bool hasOpenKeys() const { return !m_openKeys.empty(); }
+
+private:
+    using Values = std::map<std::u16string, RegistryValue>; // by folded name
+    using KeyPath = std::u16string;                           // folded, "root\part\part"
+
+    static bool keyPathFromText(std::u16string_view text, KeyPath &path);
+    static KeyPath keyPathUnder(RegistryKey root, std::u16string_view path);
+
+    std::map<KeyPath, Values> m_keys;
+    std::map<RegistryKey, KeyPath> m_openKeys;
+    RegistryKey m_nextHandle = 1;
+};
