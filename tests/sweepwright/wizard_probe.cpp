@@ -22,7 +22,8 @@ int main(int argc, char *argv[])
     SystemFileLookup files;
     ImmediateProgramEnd programEnd;
     HandlerGuard guard(messages, programEnd);
-    Services services { clock, messages, programs, files, guard };
+    ExportFileRegistry registry(title);
+    Services services { clock, messages, programs, files, guard, registry };
 
     Main *first = showFirstPage(services);
     first->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
