@@ -1,6 +1,7 @@
 #include "applicationsetup.h"
 
 #include "designfonts.h"
+#include "enterpressesbutton.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ void setUpIdentityAndHabits(QApplication &app, const QString &programTitle)
     QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
     QApplication::setOrganizationName(QStringLiteral("Dovrik's Software"));
     app.setFont(defaultFormFont());
+    letEnterPressFocusedButtons(app);
     // Forms own their lifetime: the program ends when its last window is closed.
     app.setQuitOnLastWindowClosed(true);
 }
