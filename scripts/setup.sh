@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the headless run need (only those
-# missing), then configures and builds one CMake preset (default: "default").
+# Installs the Debian packages the build, the tests, the headless run and the Debian package
+# need (only those missing), then configures and builds one CMake preset (default: "default");
+# with --packages-only it stops after installing.
 set -euo pipefail
 
 preset="${1:-default}"
@@ -11,6 +12,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-wine fonts-dejavu-core
     xvfb xauth xdotool imagemagick
+    dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()
@@ -28,6 +30,10 @@ if ((${#missing[@]})); then
     fi
     "${sudo[@]}" apt-get update -q
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+if [[ "$preset" == --packages-only ]]; then
+    exit 0
 fi
 
 cd "$root"
