@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Renders the program's icon from its drawing (velmora.mvg) into the PNG sizes the windows show
-# and the Windows .ico: 32 by 32 in 2 colours, 32 by 32 and 16 by 16 in 16 colours. The
-# rendered files are kept in the tree, so a build needs no ImageMagick; run this again after
-# changing the drawing.
+# and the Windows .ico: 32 by 32 in 2 colours, 32 by 32 and 16 by 16 in 16 colours, and the SVG
+# of the hicolor theme. The rendered files are kept in the tree, so a build needs no ImageMagick;
+# run this again after changing the drawing.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
@@ -23,3 +23,5 @@ for size in 32 16; do
         +channel "$work/$size-16.png"
 done
 convert "$work/32-2.png" "$work/32-16.png" "$work/16-16.png" velmora.ico
+# The scalable icon of the hicolor theme, from the same drawing.
+awk -v size=32 -f ../../scripts/mvg2svg.awk velmora.mvg > velmora.svg
