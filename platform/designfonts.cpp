@@ -4,7 +4,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <vector>
 
 namespace {
 
@@ -20,9 +29,45 @@ constexpr StandIn standIns[] = {
     { "Tahoma", "tahomabd.ttf" },
 };
 
-// Set when "MS Sans Serif" is Wine's TrueType stand-in. Its 10 and 12 point faces are strikes
-// that Qt never picks, so it only ever draws the 8-point face.
-bool sansSerifHasOnlySmallFace = false;
+const QLatin1String msSansSerif("MS Sans Serif");
+const QLatin1String tahoma("Tahoma");
+
+// Set when "MS Sans Serif" is Wine's TrueType stand-in: it has no outlines, only strikes, and of
+// those Qt draws the first alone, the 8-point face with 11 pixels to the em. At any other pixel
+// size Qt stretches that strike, which leaves small letters spread far apart.
+bool sansSerifIsBitmapOnly = false;
+constexpr qreal bitmapStrikeEmPixels = 11.0;
+
+// Samples of the captions, and their widths in each face of the design at 8.25 points (11 pixels
+// to the em), as measured in Wine's stand-ins: the widest sentence the clock writes, and the two
+// captions that run widest in other faces, being mostly lower-case letters. A face standing in
+// for another is brought to the design's width on all three, so that every caption still fits
+// the control the design made for it.
+const QString referenceTexts[] = {
+    QStringLiteral("The current time is: September, 30 2026 at 12:59 PM"),
+    QStringLiteral("I will tell you what you probably already know!"),
+    QStringLiteral("^^ Current hour in AM/PM format."),
+};
+constexpr qreal referencePointSize = 8.25;
+
+struct DesignWidths
+{
+    QLatin1String family;
+    bool bold;
+    qreal widths[std::size(referenceTexts)];
+};
+
+const DesignWidths designWidths[] = {
+    { msSansSerif, false, { 250.0, 214.0, 159.0 } },
+    { tahoma, false, { 258.4, 226.9, 169.2 } },
+    { tahoma, true, { 291.9, 260.1, 193.4 } },
+};
+
+// Faces worth measuring when the design's face cannot draw a size: its own successor first, then
+// the common sans-serif faces of a Linux desktop, each also in its condensed cut.
+const char *const substituteFamilies[] = {
+    "Tahoma", "Liberation Sans", "Arimo", "Arial", "Noto Sans", "DejaVu Sans", "FreeSans",
+};
 
 QStringList fontFolders()
 {
@@ -32,19 +77,126 @@ QStringList fontFolders()
     };
 }
 
+bool isInstalled(const QString &family)
+{
+    return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+}
+
+// The pixels to the em that text of this size needs on the screen: the point size at the
+// screen's logical resolution, times the ratio of device pixels to logical ones.
+qreal neededEmPixels(qreal pointSize)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const qreal dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+    return pointSize * dpi / 72.0 * qGuiApp->devicePixelRatio();
+}
+
+// Whether the face of the design can draw this size crisply: from outlines at any size, or from a
+// strike made for exactly the pixels the screen needs.
+bool designFaceDraws(const QString &family, qreal pointSize)
+{
+    if (!isInstalled(family))
+        return false;
+    if (family.compare(msSansSerif, Qt::CaseInsensitive) == 0 && sansSerifIsBitmapOnly)
+        return std::abs(neededEmPixels(pointSize) - bitmapStrikeEmPixels) < 0.01;
+    return true;
+}
+
+const DesignWidths *designWidthsOf(const QString &family, bool bold)
+{
+    for (const DesignWidths &entry : designWidths) {
+        if (family.compare(entry.family, Qt::CaseInsensitive) == 0 && entry.bold == bold)
+            return &entry;
+    }
+    return nullptr;
+}
+
+// How much wider than the design a face draws the samples, at the worst of them.
+qreal widthRatio(const QFont &font, const DesignWidths &design)
+{
+    const QFontMetricsF metrics(font);
+    const qreal scale = font.pointSizeF() / referencePointSize;
+    qreal worst = 0;
+    for (std::size_t i = 0; i < std::size(referenceTexts); ++i)
+        worst = std::max(worst, metrics.horizontalAdvance(referenceTexts[i]) / (design.widths[i] * scale));
+    return worst;
+}
+
+QFont plainFont(const QString &family, qreal pointSize, bool bold)
+{
+    QFont font(family);
+    font.setPointSizeF(pointSize);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+// The candidates a substitute is chosen from: every face listed above that the system has, in
+// its normal and its condensed cut, and the system's own sans-serif face.
+std::vector<QFont> substituteCandidates(qreal pointSize, bool bold)
+{
+    QStringList families;
+    for (const char *family : substituteFamilies) {
+        if (isInstalled(QLatin1String(family)))
+            families.append(QLatin1String(family));
+    }
+    const QString systemSans
+        = QFontInfo(plainFont(QStringLiteral("Sans Serif"), pointSize, bold)).family();
+    if (!families.contains(systemSans, Qt::CaseInsensitive))
+        families.append(systemSans);
+
+    std::vector<QFont> candidates;
+    for (const QString &family : families) {
+        for (const int stretch : { int(QFont::Unstretched), int(QFont::SemiCondensed) }) {
+            QFont font = plainFont(family, pointSize, bold);
+            font.setStretch(stretch);
+            if (QFontInfo(font).family().compare(family, Qt::CaseInsensitive) == 0)
+                candidates.push_back(font);
+        }
+    }
+    return candidates;
+}
+
+// A scalable face in place of one that cannot draw the size: the face whose width comes
+// nearest the design's, at the design's size, with its letters drawn closer where it is still
+// wider, so that a clock sentence keeps its "PM" and no caption loses its end.
+QFont substituteFont(const QString &family, qreal pointSize, bool bold)
+{
+    const DesignWidths *design = designWidthsOf(family, bold);
+    const std::vector<QFont> candidates = substituteCandidates(pointSize, bold);
+    if (!design || candidates.empty())
+        return plainFont(isInstalled(tahoma) ? QString(tahoma) : family, pointSize, bold);
+
+    const auto nearest = std::min_element(
+        candidates.begin(), candidates.end(), [&](const QFont &a, const QFont &b) {
+            return std::abs(std::log(widthRatio(a, *design)))
+                < std::abs(std::log(widthRatio(b, *design)));
+        });
+    QFont font = *nearest;
+    const qreal ratio = widthRatio(font, *design);
+    if (ratio > 1.0)
+        font.setLetterSpacing(QFont::PercentageSpacing, 100.0 / ratio);
+    return font;
+}
+
 } // namespace
 
 void loadDesignFonts()
+{
+    loadDesignFonts(fontFolders());
+}
+
+void loadDesignFonts(const QStringList &folders)
 {
     const QStringList installed = QFontDatabase::families();
     for (const StandIn &standIn : standIns) {
         if (installed.contains(QLatin1String(standIn.family), Qt::CaseInsensitive))
             continue;
-        for (const QString &folder : fontFolders()) {
+        for (const QString &folder : folders) {
             const QString path = QDir(folder).filePath(QLatin1String(standIn.fileName));
             if (QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0) {
                 if (standIn.fileName == standIns[0].fileName)
-                    sansSerifHasOnlySmallFace = true;
+                    sansSerifIsBitmapOnly = true;
                 break;
             }
         }
@@ -53,15 +205,9 @@ void loadDesignFonts()
 
 QFont designFont(const QString &family, qreal pointSize, bool bold)
 {
-    // A size the stand-in cannot draw is drawn in Tahoma, the system's own successor to
-    // "MS Sans Serif" for dialog text, at the designed size rather than in a smaller face.
-    const bool beyondStandIn = sansSerifHasOnlySmallFace && pointSize >= 9.0
-        && family == QLatin1String(standIns[0].family);
-    QFont font(beyondStandIn ? QStringLiteral("Tahoma") : family);
-    font.setPointSizeF(pointSize);
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
+    if (designFaceDraws(family, pointSize))
+        return plainFont(family, pointSize, bold);
+    return substituteFont(family, pointSize, bold);
 }
 
 QFont defaultFormFont()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the headless run need (only those
-# missing), then configures and builds one CMake preset (default: "default").
+# Installs the Debian packages the build, the tests, the headless run and the Debian package
+# need (only those missing), then configures and builds one CMake preset (default: "default");
+# with --packages-only it stops after installing.
 set -euo pipefail
 
 preset="${1:-default}"
@@ -12,6 +13,7 @@ packages=(
     fonts-wine fonts-dejavu-core
     xvfb xauth xdotool imagemagick
     clang-14 libclang-rt-14-dev
+    dpkg-dev file lintian desktop-file-utils appstream
 )
 if [[ $preset == windows-tests ]]; then
     # The Windows-only code, cross-built and run under Wine, and the icons' reader: no Qt.
@@ -37,6 +39,10 @@ if ((${#missing[@]})); then
     fi
     "${sudo[@]}" apt-get update -q
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+if [[ "$preset" == --packages-only ]]; then
+    exit 0
 fi
 
 cd "$root"

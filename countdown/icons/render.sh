@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Renders the program's icon from its drawing (velmora.mvg) into the PNG sizes the windows show
 # and the Windows .ico: 32 by 32 in 2 colours, 32 by 32 and 16 by 16 in 16 colours, each a
-# palette image (icoutils' icotool); and the About box's picture from about.mvg. The rendered
-# files are kept in the tree, so a build needs no ImageMagick; run this again after changing a
-# drawing.
+# palette image (icoutils' icotool); the SVG of the hicolor theme; and the About box's picture
+# from about.mvg. The rendered files are kept in the tree, so a build needs no ImageMagick; run
+# this again after changing a drawing.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
@@ -27,6 +27,8 @@ done
 # for, the transparent corners going into the mask.
 icotool --create --output=velmora.ico --bit-depth=1 "$work/32-2.png" \
     --bit-depth=4 "$work/32-16.png" --bit-depth=4 "$work/16-16.png"
+# The scalable icon of the hicolor theme, from the same drawing.
+awk -v size=32 -f ../../scripts/mvg2svg.awk velmora.mvg > velmora.svg
 
 # The About box's picture: 32 by 32 in at most 16 colours, for the window and as an .ico.
 convert -size 32x32 xc:none -draw "$(grep -v '^#' about.mvg)" \

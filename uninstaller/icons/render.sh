@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders the program's icon from its drawing (sweepwright.mvg) into the PNG sizes the window
-# and the image show, and the Windows .ico in 256 colours. The rendered files are kept in the tree, so a build
-# needs no ImageMagick; run this again after changing the drawing.
+# and the image show, the Windows .ico in 256 colours and the SVG of the hicolor theme. The
+# rendered files are kept in the tree, so a build needs no ImageMagick; run this again after
+# changing the drawing.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
@@ -21,3 +22,5 @@ for size in 48 32 16; do
     ico+=(--bit-depth=8 "$large.$size.png")
 done
 icotool --create --output=sweepwright.ico "${ico[@]}"
+# The scalable icon of the hicolor theme, from the same drawing.
+awk -v size=192 -f ../../scripts/mvg2svg.awk sweepwright.mvg > sweepwright.svg

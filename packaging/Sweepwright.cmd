@@ -1,0 +1,6 @@
+#!/bin/sh
+# Sweepwright starts this script when the user confirms the removal. The maker's software on
+# this system is the one package "velmora", so the script removes that package and nothing
+# else, after an administrator has allowed it.
+set -eu
+exec pkexec /usr/bin/dpkg --remove velmora

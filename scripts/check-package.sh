@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Checks a built Debian package (scripts/package.sh --check runs this): lintian finds no error
+# and no warning that an override does not justify, the menu entries and the AppStream
+# description are valid, Sweepwright's removal script sits beside it and names the package and
+# nothing else, and Velmora, unpacked into a scratch folder, starts and shows its window.
+set -euo pipefail
+
+deb="$1"
+for tool in lintian desktop-file-validate appstreamcli dpkg-deb xvfb-run xdotool; do
+    command -v "$tool" >/dev/null || { echo "missing tool: $tool (run scripts/setup.sh)" >&2; exit 1; }
+done
+
+fail() {
+    echo "package check failed: $*" >&2
+    exit 1
+}
+
+echo "lintian"
+lintian --fail-on error,warning "$deb" 2> >(grep -v 'running with root privileges' >&2) ||
+    fail "lintian reports errors or warnings"
+
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+dpkg-deb -x "$deb" "$scratch"
+
+echo "menu entries"
+for entry in velmora sweepwright; do
+    desktop-file-validate "$scratch/usr/share/applications/$entry.desktop" ||
+        fail "$entry.desktop is not valid"
+done
+grep -qx 'Exec=/usr/lib/velmora/Sweepwright' "$scratch/usr/share/applications/sweepwright.desktop" ||
+    fail "Sweepwright's menu entry does not start it by its full path"
+
+echo "AppStream"
+appstreamcli validate --no-net "$scratch"/usr/share/metainfo/*.metainfo.xml ||
+    fail "the AppStream description is not valid"
+
+echo "Sweepwright and its script"
+private="$scratch/usr/lib/velmora"
+[[ -x "$private/Sweepwright" && ! -L "$private/Sweepwright" ]] || fail "no Sweepwright in $private"
+[[ -x "$private/Sweepwright.cmd" ]] || fail "no executable Sweepwright.cmd beside Sweepwright"
+[[ "$(grep -v '^#' "$private/Sweepwright.cmd" | grep -v '^set ' | grep .)" \
+    == 'exec pkexec /usr/bin/dpkg --remove velmora' ]] ||
+    fail "Sweepwright.cmd does not remove exactly the package velmora"
+
+echo "Velmora starts from the unpacked package"
+xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -nolisten tcp" bash -c '
+    "$1/usr/bin/Velmora" &
+    pid=$!
+    trap "kill $pid 2>/dev/null || true" EXIT
+    timeout 20 xdotool search --sync --onlyvisible --name "^Velmora$" >/dev/null
+    kill -0 "$pid"
+' _ "$scratch" || fail "Velmora did not show its window"
+echo "package check passed: $deb"
