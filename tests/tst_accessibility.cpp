@@ -3,6 +3,7 @@
 // the result and the Help window's text readable as they stand on the screen.
 
 #include "fakeservices.h"
+#include "frmabout.h"
 #include "help.h"
 #include "testmain.h"
 #include "velmo.h"
@@ -26,6 +27,7 @@ const QHash<QString, Opener> &forms()
     static const QHash<QString, Opener> openers {
         { QStringLiteral("Velmo"), [](Services &s) { return new Velmo(s); } },
         { QStringLiteral("Help"), [](Services &s) { return new Help(s); } },
+        { QStringLiteral("frmAbout"), [](Services &s) { return new frmAbout(s); } },
     };
     return openers;
 }
@@ -54,8 +56,8 @@ private slots:
     void everyInputIsAnnouncedWithItsQuestion_data();
     void everyInputIsAnnouncedWithItsQuestion();
     void theStatusLineAndTheResultAreReadable();
-    void theHelpWindowIsReadable_data();
-    void theHelpWindowIsReadable();
+    void theHelpAndAboutWindowsAreReadable_data();
+    void theHelpAndAboutWindowsAreReadable();
 
 private:
     QWidget *open(const QString &form);
@@ -150,31 +152,47 @@ void AccessibilityTest::theStatusLineAndTheResultAreReadable()
     QVERIFY(!resultFace->text(QAccessible::Description).isEmpty());
 }
 
-void AccessibilityTest::theHelpWindowIsReadable_data()
+void AccessibilityTest::theHelpAndAboutWindowsAreReadable_data()
 {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("windowName");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("words");
 
-    QTest::newRow("OK") << "OKButton" << "OK";
-    QTest::newRow("Label1") << "Label1"
-                            << "I really hope you don't need help with this simple program, but "
-                               "if you do here is how to use it:";
-    QTest::newRow("Label2") << "Label2" << "1- Fill in all the neccecerry Information";
-    QTest::newRow("Label3") << "Label3" << "2- Press the \"TELL ME NOW\" button";
-    QTest::newRow("Label4") << "Label4" << "3- Repeat as neccecerry.";
+    QTest::newRow("Help OK") << "Help" << "Help" << "OKButton" << "OK";
+    QTest::newRow("Help Label1")
+        << "Help" << "Help" << "Label1"
+        << "I really hope you don't need help with this simple program, but if you do here is "
+           "how to use it:";
+    QTest::newRow("Help Label2") << "Help" << "Help" << "Label2"
+                                 << "1- Fill in all the neccecerry Information";
+    QTest::newRow("Help Label3") << "Help" << "Help" << "Label3"
+                                 << "2- Press the \"TELL ME NOW\" button";
+    QTest::newRow("Help Label4") << "Help" << "Help" << "Label4" << "3- Repeat as neccecerry.";
+    QTest::newRow("About title") << "frmAbout" << "About Velmora" << "lblTitle" << "Velmora";
+    QTest::newRow("About version")
+        << "frmAbout" << "About Velmora" << "lblVersion" << "Version 1.0.0";
+    QTest::newRow("About OK") << "frmAbout" << "About Velmora" << "cmdOK" << "OK";
+    QTest::newRow("About System Info")
+        << "frmAbout" << "About Velmora" << "cmdSysInfo" << "System Info...";
+    QTest::newRow("About warning")
+        << "frmAbout" << "About Velmora" << "Label1"
+        << "Warning: I am sure this has untold bugs, dont bother me with them, email me and get "
+           "the source code and fix them yourself.";
 }
 
-void AccessibilityTest::theHelpWindowIsReadable()
+void AccessibilityTest::theHelpAndAboutWindowsAreReadable()
 {
+    QFETCH(QString, form);
+    QFETCH(QString, windowName);
     QFETCH(QString, control);
     QFETCH(QString, words);
 
-    QWidget *help = open(QStringLiteral("Help"));
+    QWidget *window = open(form);
     QAccessibleInterface *face
-        = QAccessible::queryAccessibleInterface(help->findChild<QWidget *>(control));
+        = QAccessible::queryAccessibleInterface(window->findChild<QWidget *>(control));
     QCOMPARE(face->text(QAccessible::Name), words);
-    QCOMPARE(QAccessible::queryAccessibleInterface(help)->text(QAccessible::Name),
-             QStringLiteral("Help"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(window)->text(QAccessible::Name), windowName);
 }
 
 PROGRAM_TEST_MAIN(AccessibilityTest, "Velmora")

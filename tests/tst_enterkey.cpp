@@ -2,6 +2,7 @@
 // in a text box or list presses nothing is checked with the countdown window's own tests.)
 
 #include "fakeservices.h"
+#include "frmabout.h"
 #include "help.h"
 #include "mainpage.h"
 #include "phase2.h"
@@ -25,6 +26,7 @@ const QHash<QString, Opener> &forms()
     static const QHash<QString, Opener> openers {
         { QStringLiteral("Velmo"), [](Services &s) { return new Velmo(s); } },
         { QStringLiteral("Help"), [](Services &s) { return new Help(s); } },
+        { QStringLiteral("frmAbout"), [](Services &s) { return new frmAbout(s); } },
         { QStringLiteral("Main"), [](Services &s) { return new Main(s, QStringLiteral("/opt")); } },
         { QStringLiteral("Phase2"),
           [](Services &s) { return new Phase2(s, QStringLiteral("/opt")); } },
@@ -86,6 +88,7 @@ void EnterKeyTest::enterPressesTheFocusedButton_data()
     const QList<QPair<QString, QString>> buttons {
         { "Velmo", "Calculate" }, { "Help", "OKButton" },    { "Main", "Command1" },
         { "Main", "Command2" },   { "Phase2", "Command1" }, { "Phase2", "Command2" },
+        { "frmAbout", "cmdSysInfo" }, { "frmAbout", "Command1" }, { "frmAbout", "Command2" },
     };
     for (const auto &[form, button] : buttons) {
         QTest::addRow("%s.%s, Return", qPrintable(form), qPrintable(button))
@@ -110,9 +113,11 @@ void EnterKeyTest::enterPressesTheFocusedButton()
                                                                  : Qt::NoModifier;
     QTest::keyClick(pressed, Qt::Key(key), modifiers);
 
-    // THEN the button is pressed once, and it is not a default button that did it
+    // THEN the button is pressed once, and outside the About box, whose buttons take Enter as a
+    // dialog's do, it is not a default button that did it
     QCOMPARE(clicks.count(), 1);
-    QVERIFY(!pressed->isDefault());
+    if (form != QLatin1String("frmAbout"))
+        QVERIFY(!pressed->isDefault());
 }
 
 void EnterKeyTest::aHeldEnterPressesOnce()

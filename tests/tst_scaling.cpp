@@ -5,6 +5,7 @@
 
 #include "applicationsetup.h"
 #include "fakeservices.h"
+#include "frmabout.h"
 #include "help.h"
 #include "mainpage.h"
 #include "phase2.h"
@@ -42,6 +43,7 @@ const std::vector<Form> &forms()
     static const std::vector<Form> rows {
         { QStringLiteral("Velmo"), [](Services &s) { return new Velmo(s); } },
         { QStringLiteral("Help"), [](Services &s) { return new Help(s); } },
+        { QStringLiteral("frmAbout"), [](Services &s) { return new frmAbout(s); } },
         { QStringLiteral("Main"), [](Services &s) { return new Main(s, QStringLiteral("/opt")); } },
         { QStringLiteral("Phase2"),
           [](Services &s) { return new Phase2(s, QStringLiteral("/opt")); } },
