@@ -22,7 +22,16 @@ mkdir -p "$out/corpus"
     "$root/platform/registrystore.cpp" "$root/countdown/getkeyvalue.cpp" \
     "$root/tests/fuzz/registryexport_fuzz.cpp" -o "$out/registryexport_fuzz"
 
+# The fuzzer's running account is long; it goes to a log, of which the end is shown.
+log="$out/fuzz.log"
+status=0
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 "$out/registryexport_fuzz" \
     -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
     -dict="$root/tests/fuzz/registryexport.dict" -artifact_prefix="$out/" -print_final_stats=1 \
-    "$out/corpus" "$root/tests/fuzz/corpus"
+    "$out/corpus" "$root/tests/fuzz/corpus" >"$log" 2>&1 || status=$?
+if ((status)); then
+    tail -n 80 "$log"
+    echo "fuzz.sh: the fuzzer found a fault (exit status $status); see $log" >&2
+    exit "$status"
+fi
+tail -n 15 "$log"
