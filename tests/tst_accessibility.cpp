@@ -3,8 +3,7 @@
 // the result and the Help window's text readable as they stand on the screen.
 
 #include "fakeservices.h"
-#include "frmabout.h"
-#include "help.h"
+#include "programwindows.h"
 #include "testmain.h"
 #include "velmo.h"
 
@@ -14,23 +13,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <functional>
 #include <memory>
 
 namespace {
-
-using Opener = std::function<QWidget *(Services &)>;
-
-// The windows of the countdown. Another window joins as one more entry.
-const QHash<QString, Opener> &forms()
-{
-    static const QHash<QString, Opener> openers {
-        { QStringLiteral("Velmo"), [](Services &s) { return new Velmo(s); } },
-        { QStringLiteral("Help"), [](Services &s) { return new Help(s); } },
-        { QStringLiteral("frmAbout"), [](Services &s) { return new frmAbout(s); } },
-    };
-    return openers;
-}
 
 // Everything a screen reader says of a control: its name, the labels that label it, and its
 // description.
@@ -67,23 +52,14 @@ private:
 
 void AccessibilityTest::cleanup()
 {
-    // Closed windows delete themselves; menus belong to their window.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QList<QWidget *> windows;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (!window->parentWidget())
-            windows.append(window);
-    }
-    qDeleteAll(windows);
+    deleteAllWindows();
     m_fakes.reset();
 }
 
 QWidget *AccessibilityTest::open(const QString &form)
 {
     m_fakes = std::make_unique<FakeServices>(QStringLiteral("Velmora"));
-    QWidget *window = forms().value(form)(m_fakes->services());
-    window->show();
-    return window;
+    return showProgramWindow(form, m_fakes->services());
 }
 
 void AccessibilityTest::everyInputIsAnnouncedWithItsQuestion_data()

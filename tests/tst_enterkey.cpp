@@ -2,39 +2,15 @@
 // in a text box or list presses nothing is checked with the countdown window's own tests.)
 
 #include "fakeservices.h"
-#include "frmabout.h"
-#include "help.h"
-#include "mainpage.h"
 #include "phase2.h"
+#include "programwindows.h"
 #include "testmain.h"
-#include "velmo.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 
-#include <functional>
 #include <memory>
-
-namespace {
-
-using Opener = std::function<QWidget *(Services &)>;
-
-// The windows with buttons. Another window joins as one more entry.
-const QHash<QString, Opener> &forms()
-{
-    static const QHash<QString, Opener> openers {
-        { QStringLiteral("Velmo"), [](Services &s) { return new Velmo(s); } },
-        { QStringLiteral("Help"), [](Services &s) { return new Help(s); } },
-        { QStringLiteral("frmAbout"), [](Services &s) { return new frmAbout(s); } },
-        { QStringLiteral("Main"), [](Services &s) { return new Main(s, QStringLiteral("/opt")); } },
-        { QStringLiteral("Phase2"),
-          [](Services &s) { return new Phase2(s, QStringLiteral("/opt")); } },
-    };
-    return openers;
-}
-
-} // namespace
 
 class EnterKeyTest : public QObject
 {
@@ -61,22 +37,13 @@ void EnterKeyTest::init()
 
 void EnterKeyTest::cleanup()
 {
-    // Closed windows delete themselves; menus belong to their window.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QList<QWidget *> windows;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (!window->parentWidget())
-            windows.append(window);
-    }
-    qDeleteAll(windows);
+    deleteAllWindows();
     m_fakes.reset();
 }
 
 QWidget *EnterKeyTest::open(const QString &form)
 {
-    QWidget *window = forms().value(form)(m_fakes->services());
-    window->show();
-    return window;
+    return showProgramWindow(form, m_fakes->services());
 }
 
 void EnterKeyTest::enterPressesTheFocusedButton_data()

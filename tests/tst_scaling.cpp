@@ -5,10 +5,7 @@
 
 #include "applicationsetup.h"
 #include "fakeservices.h"
-#include "frmabout.h"
-#include "help.h"
-#include "mainpage.h"
-#include "phase2.h"
+#include "programwindows.h"
 #include "velmo.h"
 #include "wrappingbutton.h"
 
@@ -25,31 +22,10 @@
 #include <QtEndian>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
 namespace {
-
-struct Form
-{
-    QString name;
-    std::function<QWidget *(Services &)> open;
-};
-
-// The windows of both programs. Another window joins the check as one more row.
-const std::vector<Form> &forms()
-{
-    static const std::vector<Form> rows {
-        { QStringLiteral("Velmo"), [](Services &s) { return new Velmo(s); } },
-        { QStringLiteral("Help"), [](Services &s) { return new Help(s); } },
-        { QStringLiteral("frmAbout"), [](Services &s) { return new frmAbout(s); } },
-        { QStringLiteral("Main"), [](Services &s) { return new Main(s, QStringLiteral("/opt")); } },
-        { QStringLiteral("Phase2"),
-          [](Services &s) { return new Phase2(s, QStringLiteral("/opt")); } },
-    };
-    return rows;
-}
 
 QString shownText(const QWidget *widget)
 {
@@ -108,7 +84,7 @@ private:
 void ScalingTest::initTestCase()
 {
     m_fakes = std::make_unique<FakeServices>(QStringLiteral("Velmora"));
-    for (const Form &form : forms()) {
+    for (const ProgramWindow &form : programWindows()) {
         m_windows.emplace_back(form.open(m_fakes->services()));
         m_windows.back()->setAttribute(Qt::WA_DeleteOnClose, false);
         m_windows.back()->show();
