@@ -2,10 +2,13 @@
 #include "mainpage.h"
 #include "pagestestsupport.h"
 #include "phase2.h"
+#include "programfolder.h"
 #include "testmain.h"
 
 #include <QPushButton>
 #include <QStyleHints>
+
+Q_DECLARE_METATYPE(ProgramFolder)
 
 // The wizard's four buttons with a program starter that only records what it is asked.
 class SweepwrightFlowTest : public QObject
@@ -25,9 +28,6 @@ private slots:
     void aScriptThatDoesNotStartIsReportedAndThePageStays();
     void withoutAFullFolderNothingIsStarted_data();
     void withoutAFullFolderNothingIsStarted();
-#ifndef _WIN32
-    void withoutProcNothingIsStarted();
-#endif
 
 private:
     static void click(QWidget *page, const char *button)
@@ -220,15 +220,30 @@ void SweepwrightFlowTest::aScriptThatDoesNotStartIsReportedAndThePageStays()
 
 void SweepwrightFlowTest::withoutAFullFolderNothingIsStarted_data()
 {
-    QTest::addColumn<QString>("folder");
+    QTest::addColumn<ProgramFolder>("folder");
+    QTest::addColumn<QString>("told");
 
-    QTest::newRow("no folder") << "";
-    QTest::newRow("a relative folder") << "bin";
+    const QString notStarted
+        = QStringLiteral("Sweepwright.cmd could not be started. Nothing has been removed.\n\n");
+    QTest::newRow("no folder") << ProgramFolder(QString()) << notStarted;
+    QTest::newRow("a relative folder") << ProgramFolder(QStringLiteral("bin")) << notStarted;
+#ifndef _WIN32
+    // A system that does not tell where the executable is, as without /proc: nothing starts
+    // beside the command line's first word either, and the user is told why.
+    const ProgramFolder untold = programFolderFromLink("/no/such/proc/self/exe");
+    QVERIFY(!untold.isKnown());
+    QTest::newRow("no /proc")
+        << untold
+        << notStarted
+            + QStringLiteral("The system does not tell where the program's executable lies "
+                             "(/no/such/proc/self/exe: ");
+#endif
 }
 
 void SweepwrightFlowTest::withoutAFullFolderNothingIsStarted()
 {
-    QFETCH(QString, folder);
+    QFETCH(ProgramFolder, folder);
+    QFETCH(QString, told);
 
     // GIVEN a page that does not know the executable's folder in full
     FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
@@ -243,38 +258,10 @@ void SweepwrightFlowTest::withoutAFullFolderNothingIsStarted()
     // user is told, and the page stays
     QVERIFY(fake.programs.asked.isEmpty());
     QCOMPARE(fake.messages.shown.size(), 1);
-    QVERIFY(fake.messages.shown.first().prompt.startsWith(
-        QStringLiteral("Sweepwright.cmd could not be started. Nothing has been removed.\n\n")));
-    QCOMPARE(visiblePages<Phase2>().size(), 1);
-}
-
-#ifndef _WIN32
-void SweepwrightFlowTest::withoutProcNothingIsStarted()
-{
-    // GIVEN a system that does not tell where the executable is, as without /proc
-    const ProgramFolder folder = programFolderFromLink("/no/such/proc/self/exe");
-    QVERIFY(!folder.isKnown());
-    FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
-    auto *page = new Phase2(fake.services(), folder);
-    page->show();
-    waitUntilPagesTakeClicks();
-
-    // WHEN the user confirms
-    click(page, "Command2");
-
-    // THEN nothing starts, neither beside the command line's first word nor anywhere else, and
-    // the user is told why
-    QVERIFY(fake.programs.asked.isEmpty());
-    QCOMPARE(fake.messages.shown.size(), 1);
     const QString prompt = fake.messages.shown.first().prompt;
-    const QString expected
-        = QStringLiteral("Sweepwright.cmd could not be started. Nothing has been removed.\n\n"
-                         "The system does not tell where the program's executable lies "
-                         "(/no/such/proc/self/exe: ");
-    QVERIFY2(prompt.startsWith(expected), qPrintable(prompt));
+    QVERIFY2(prompt.startsWith(told), qPrintable(prompt));
     QCOMPARE(visiblePages<Phase2>().size(), 1);
 }
-#endif
 
 PROGRAM_TEST_MAIN(SweepwrightFlowTest, "Dovrik's Software Sweepwright")
 
