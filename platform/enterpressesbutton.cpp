@@ -6,6 +6,17 @@
 
 namespace {
 
+// Through the button's own Space keys rather than click(): whatever keeps a button from taking
+// Space, such as a wizard page that takes no press right after it opens, then keeps it from
+// taking Enter too.
+void pressAsSpaceDoes(QPushButton *button)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QCoreApplication::sendEvent(button, &press);
+    QCoreApplication::sendEvent(button, &release);
+}
+
 class EnterPressesFocusedButton : public QObject
 {
 public:
@@ -31,7 +42,7 @@ protected:
         // A held key presses once: its repeats would land on whatever button the press brought
         // into focus, such as the confirmation on the wizard's next page.
         if (!key->isAutoRepeat())
-            button->click();
+            pressAsSpaceDoes(button);
         return true;
     }
 };

@@ -40,7 +40,7 @@ private="$scratch/usr/lib/velmora"
 [[ -x "$private/Sweepwright" && ! -L "$private/Sweepwright" ]] || fail "no Sweepwright in $private"
 [[ -x "$private/Sweepwright.cmd" ]] || fail "no executable Sweepwright.cmd beside Sweepwright"
 [[ "$(grep -v '^#' "$private/Sweepwright.cmd" | grep -v '^set ' | grep .)" \
-    == 'exec pkexec /usr/bin/dpkg --remove velmora' ]] ||
+    == 'exec pkexec /usr/bin/dpkg --purge velmora' ]] ||
     fail "Sweepwright.cmd does not remove exactly the package velmora"
 
 echo "Velmora starts from the unpacked package"

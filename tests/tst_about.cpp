@@ -7,6 +7,7 @@
 #include "testmain.h"
 #include "velmo.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QPointer>
@@ -28,6 +29,7 @@ private slots:
     void controlsSitWhereDesigned();
     void lineIsGreyOverWhiteAcrossTheBox();
     void tabWalksTheDesignedOrder();
+    void everyFocusStopHasAName();
     void keysCloseThroughOk_data();
     void keysCloseThroughOk();
     void websiteAndMailButtonsDoNothing();
@@ -187,6 +189,17 @@ void AboutTest::tabWalksTheDesignedOrder()
 
     QCOMPARE(walked, QStringList({ "cmdOK", "picIcon", "cmdSysInfo", "Command2", "Command1",
                                    "cmdOK" }));
+}
+
+void AboutTest::everyFocusStopHasAName()
+{
+    // A screen reader says the name of whatever the Tab key lands on; the picture is one of them.
+    frmAbout *about = chooseAboutFromTheMenu();
+    for (const char *name : { "cmdOK", "picIcon", "cmdSysInfo", "Command2", "Command1" }) {
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(
+            control<QWidget>(about, name));
+        QVERIFY2(!face->text(QAccessible::Name).trimmed().isEmpty(), name);
+    }
 }
 
 void AboutTest::keysCloseThroughOk_data()

@@ -42,7 +42,8 @@ protected:
         case QEvent::MouseButtonDblClick:
             return watched != parent() && tooEarly();
         case QEvent::KeyPress:
-            // A held or repeated space bar clicks as surely as the mouse does.
+            // A held or repeated space bar clicks as surely as the mouse does, and so does Enter,
+            // which presses a focused button through its Space keys.
             return watched != parent() && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space
                 && tooEarly();
         default:

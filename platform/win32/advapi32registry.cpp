@@ -14,10 +14,17 @@ const wchar_t *wide(const std::u16string &text)
 
 HKEY handle(RegistryKey key)
 {
-    return reinterpret_cast<HKEY>(key);
+    return reinterpret_cast<HKEY>(systemKeyHandle(key));
 }
 
 } // namespace
+
+RegistryKey systemKeyHandle(RegistryKey key)
+{
+    if (key >> 31 != 1)
+        return key;
+    return static_cast<RegistryKey>(static_cast<std::intptr_t>(static_cast<std::int32_t>(key)));
+}
 
 RegistryResult Advapi32Registry::openKey(RegistryKey root, const std::u16string &path,
                                          RegistryKey &key)

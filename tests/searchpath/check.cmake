@@ -1,5 +1,5 @@
 # Fails when a binary we build or install would look for libraries in the working folder or in
-# any folder that is not a fixed one. The loader reads an empty search-path entry as the working
+# any folder that is not a fixed one, or when an installation writes outside its prefix. The loader reads an empty search-path entry as the working
 # folder and resolves a relative one against it, so a library planted wherever the user happens
 # to stand would be loaded into the program.
 #
@@ -69,6 +69,14 @@ execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "cmake --install failed: ${errors}")
 endif()
+# Nothing the installation writes may land outside the prefix it was given.
+file(STRINGS "${BUILD_DIR}/install_manifest.txt" written)
+foreach(file IN LISTS written)
+    string(FIND "${file}" "${SCRATCH}/prefix/" at)
+    if(NOT at EQUAL 0)
+        list(APPEND failures "installed outside the prefix ${SCRATCH}/prefix: ${file}")
+    endif()
+endforeach()
 file(GLOB_RECURSE installed LIST_DIRECTORIES false "${SCRATCH}/prefix/*")
 set(installedElf 0)
 foreach(file IN LISTS installed)
@@ -98,7 +106,7 @@ endif()
 
 if(failures)
     list(JOIN failures "\n  " report)
-    message(FATAL_ERROR "Search paths that reach outside our own folders:\n  ${report}")
+    message(FATAL_ERROR "What reaches outside our own folders:\n  ${report}")
 endif()
 message(STATUS
     "${builtCount} built and ${installedElf} installed binaries search no working folder")

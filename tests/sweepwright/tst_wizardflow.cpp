@@ -25,6 +25,7 @@ private slots:
     void confirmStartsTheScriptInTheGivenFolderAndCloses();
     void theProgramLooksForTheScriptBesideItsExecutable();
     void aDoubleClickOnNextLeavesTheQuestionOpen();
+    void enterTwiceOnNextLeavesTheQuestionOpen();
     void aScriptThatDoesNotStartIsReportedAndThePageStays();
     void withoutAFullFolderNothingIsStarted_data();
     void withoutAFullFolderNothingIsStarted();
@@ -185,6 +186,33 @@ void SweepwrightFlowTest::aDoubleClickOnNextLeavesTheQuestionOpen()
     // AND a click after the double-click interval is the user's answer
     QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
     QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFromGlobal(pointer));
+    QCOMPARE(visiblePages<Phase2>().size(), 0);
+    QVERIFY(fake.programs.asked.isEmpty());
+}
+
+void SweepwrightFlowTest::enterTwiceOnNextLeavesTheQuestionOpen()
+{
+    // GIVEN Main, read by the user, with the focus on "Next"
+    FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
+    auto *main = new Main(fake.services(), QStringLiteral("/opt/dovrik"));
+    main->show();
+    waitUntilPagesTakeClicks();
+    auto *next = main->findChild<QPushButton *>(QStringLiteral("Command2"));
+    next->setFocus();
+
+    // WHEN Enter is struck twice in quick succession: the second lands on Phase2's refuse button
+    QTest::keyClick(next, Qt::Key_Return);
+    Phase2 *page = visiblePages<Phase2>().value(0);
+    QVERIFY(page);
+    auto *refuse = page->findChild<QPushButton *>(QStringLiteral("Command1"));
+    QTest::keyClick(refuse, Qt::Key_Return);
+
+    // THEN the question stays open, as it does for a double-click
+    QCOMPARE(visiblePages<Phase2>().size(), 1);
+
+    // AND Enter after the double-click interval is the user's answer
+    waitUntilPagesTakeClicks();
+    QTest::keyClick(refuse, Qt::Key_Return);
     QCOMPARE(visiblePages<Phase2>().size(), 0);
     QVERIFY(fake.programs.asked.isEmpty());
 }

@@ -152,6 +152,16 @@ TEST_CASE("a value longer than the buffer gives its length and leaves the buffer
     registry.closeKey(key);
 }
 
+TEST_CASE("the About box's root, 0x80000002, is the system's HKEY_LOCAL_MACHINE")
+{
+    CHECK(systemKeyHandle(0x80000002) == reinterpret_cast<RegistryKey>(HKEY_LOCAL_MACHINE));
+    Advapi32Registry registry;
+    RegistryKey key = 0;
+    CHECK_EQUAL(registry.openKey(registryLocalMachine, u"SOFTWARE\\Microsoft", key),
+                RegistryError::success);
+    CHECK_EQUAL(registry.closeKey(key), RegistryError::success);
+}
+
 TEST_CASE("the key is opened for reading only")
 {
     writeValue(testKey, u"present", REG_SZ, bytesOf(u"here", true));
