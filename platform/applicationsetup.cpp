@@ -10,7 +10,7 @@ namespace {
 void setUpIdentityAndHabits(QApplication &app, const QString &programTitle)
 {
     QApplication::setApplicationName(programTitle);
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
     QApplication::setOrganizationName(QStringLiteral("Dovrik's Software"));
     app.setFont(defaultFormFont());
     letEnterPressFocusedButtons(app);
