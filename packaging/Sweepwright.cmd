@@ -3,5 +3,64 @@
 # this system is the one package "velmora", so the script removes that package and nothing
 # else, after an administrator has allowed it. The wizard promises that no trace is left, so the
 # package goes with its system-wide registry file (a conffile, which a plain removal keeps).
-set -eu
-exec pkexec /usr/bin/dpkg --purge velmora
+#
+# The wizard has closed by the time anything here can fail, and nobody reads a menu entry's
+# standard error, so every failure is shown in a window (sweepwright-report, beside this
+# script) as well as written to standard error.
+set -u
+
+here=${0%/*}
+manual='To remove Velmora yourself, open a terminal and enter:
+
+    sudo apt purge velmora'
+
+report() {
+    printf 'Sweepwright.cmd: %s\n' "$1" >&2
+    "$here/sweepwright-report" "$1" 2>/dev/null
+}
+
+if [ ! -x /usr/bin/pkexec ]; then
+    report "Velmora has not been removed: removing it needs an administrator's consent, and \
+pkexec, which asks for it, is not installed.
+
+$manual"
+    exit 1
+fi
+
+# pkexec serves only a caller that is still alive: the wizard has ended, so this shell stays
+# to wait for it rather than handing its place over with exec. What pkexec and dpkg say on
+# standard error is kept for the report; dpkg's progress is of no use to anybody here.
+said=$(/usr/bin/pkexec /usr/bin/dpkg --purge velmora 2>&1 >/dev/null)
+status=$?
+[ -z "$said" ] || printf '%s\n' "$said" >&2
+[ -z "$said" ] || said="
+
+The system said:
+$said"
+
+case $status in
+0)
+    exit 0
+    ;;
+126)
+    report "Velmora has not been removed: the request for an administrator's password was \
+cancelled. Start Sweepwright again to remove it.
+
+$manual"
+    ;;
+127)
+    report "Velmora has not been removed: the removal was not authorised. Either no window to \
+ask for an administrator's password could be shown (no authentication agent is running), or \
+the password was not accepted.$said
+
+$manual"
+    ;;
+*)
+    report "Velmora has not been removed: the package manager could not remove it. If another \
+program is installing or removing software, wait until it has finished, then start Sweepwright \
+again.$said
+
+$manual"
+    ;;
+esac
+exit 1

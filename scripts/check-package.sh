@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks a built Debian package (scripts/package.sh --check runs this): lintian finds no error
 # and no warning that an override does not justify, the menu entries and the AppStream
-# description are valid, Sweepwright's removal script sits beside it and names the package and
-# nothing else, and Velmora, unpacked into a scratch folder, starts and shows its window.
+# description are valid, Sweepwright's removal script sits beside it and, refused, says so in a
+# window, and Velmora, unpacked into a scratch folder, starts and shows its window.
 set -euo pipefail
 
 deb="$1"
@@ -39,9 +39,7 @@ echo "Sweepwright and its script"
 private="$scratch/usr/lib/velmora"
 [[ -x "$private/Sweepwright" && ! -L "$private/Sweepwright" ]] || fail "no Sweepwright in $private"
 [[ -x "$private/Sweepwright.cmd" ]] || fail "no executable Sweepwright.cmd beside Sweepwright"
-[[ "$(grep -v '^#' "$private/Sweepwright.cmd" | grep -v '^set ' | grep .)" \
-    == 'exec pkexec /usr/bin/dpkg --purge velmora' ]] ||
-    fail "Sweepwright.cmd does not remove exactly the package velmora"
+"$(dirname "${BASH_SOURCE[0]}")/check-removal.sh" "$scratch"
 
 echo "Velmora starts from the unpacked package"
 xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -nolisten tcp" bash -c '

@@ -13,7 +13,7 @@ packages=(
     fonts-wine fonts-dejavu-core
     xvfb xauth xdotool imagemagick
     clang-14 libclang-rt-14-dev
-    dpkg-dev file lintian desktop-file-utils appstream
+    dpkg-dev file lintian desktop-file-utils appstream pkexec
 )
 if [[ $preset == windows-tests ]]; then
     # The Windows-only code, cross-built and run under Wine, and the icons' reader: no Qt.
