@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <array>
 #include <limits>
-#include <optional>
 #include <utility>
 
 namespace {
 
 constexpr char16_t separator = u'\\';
+// The character after the separator: every path below a key sorts between the key's path with
+// the separator and the key's path with this.
+constexpr char16_t afterSeparator = separator + 1;
 
 struct Root
 {
@@ -45,387 +47,37 @@ std::u16string folded(std::u16string_view text)
     return result;
 }
 
-bool isBlank(char16_t c)
-{
-    return c == u' ' || c == u'\t';
-}
-
-std::u16string_view trimmed(std::u16string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-bool startsWithFolded(std::u16string_view text, std::u16string_view prefix)
-{
-    return text.size() >= prefix.size() && folded(text.substr(0, prefix.size())) == prefix;
-}
-
 // Appends the path's parts, folded, each after a separator; empty parts are skipped.
 void appendParts(std::u16string &path, std::u16string_view parts)
 {
+    path.reserve(path.size() + parts.size() + 1);
     while (!parts.empty()) {
         const std::size_t end = std::min(parts.find(separator), parts.size());
         if (end > 0) {
             path.push_back(separator);
-            path += folded(parts.substr(0, end));
+            for (const char16_t c : parts.substr(0, end))
+                path.push_back(folded(c));
         }
         parts.remove_prefix(std::min(end + 1, parts.size()));
     }
 }
 
-// ---- Text of the file ------------------------------------------------------------------------
-
-void appendCodePoint(std::u16string &text, char32_t c)
-{
-    if (c < 0x10000) {
-        text.push_back(static_cast<char16_t>(c));
-    } else {
-        c -= 0x10000;
-        text.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-        text.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-    }
-}
-
-// A byte that is not part of a well-formed sequence reads as the replacement character.
-std::u16string fromUtf8(std::string_view bytes)
-{
-    constexpr char32_t replacement = 0xFFFD;
-    std::u16string text;
-    text.reserve(bytes.size());
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        int length = 0;
-        char32_t c = 0;
-        char32_t smallest = 0;
-        if (lead < 0x80) {
-            length = 1;
-            c = lead;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            c = lead & 0x1Fu;
-            smallest = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            c = lead & 0x0Fu;
-            smallest = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            c = lead & 0x07u;
-            smallest = 0x10000;
-        }
-        bool wellFormed = length > 0 && i + static_cast<std::size_t>(length) <= bytes.size();
-        for (int k = 1; wellFormed && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
-            wellFormed = (next & 0xC0u) == 0x80u;
-            c = (c << 6) | (next & 0x3Fu);
-        }
-        wellFormed = wellFormed && c >= smallest && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
-        if (wellFormed) {
-            appendCodePoint(text, c);
-            i += static_cast<std::size_t>(length);
-        } else {
-            appendCodePoint(text, replacement);
-            ++i;
-        }
-    }
-    return text;
-}
-
-// A last byte without its partner, as in a file cut short, is left out.
-std::u16string fromUtf16LE(std::string_view bytes)
-{
-    std::u16string text;
-    text.reserve(bytes.size() / 2);
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-        text.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i])
-                                             | (static_cast<unsigned char>(bytes[i + 1]) << 8)));
-    return text;
-}
-
-std::u16string decoded(std::string_view bytes)
-{
-    if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE")
-        return fromUtf16LE(bytes.substr(2));
-    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        return fromUtf8(bytes.substr(3));
-    return fromUtf8(bytes);
-}
-
-// Lines end in CR LF, LF or CR.
-std::vector<std::u16string_view> lines(std::u16string_view text)
-{
-    std::vector<std::u16string_view> result;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = std::min(text.find_first_of(u"\r\n", start), text.size());
-        result.push_back(text.substr(start, end - start));
-        start = end + 1;
-        if (end + 1 < text.size() && text[end] == u'\r' && text[end + 1] == u'\n')
-            ++start;
-    }
-    return result;
-}
-
-// ---- One value -------------------------------------------------------------------------------
-
-// Reads a quoted text at the start of rest, in which only \\ and \" are escapes, and leaves rest
-// after the closing quote. An unknown escape or a missing closing quote makes it unreadable.
-std::optional<std::u16string> quoted(std::u16string_view &rest)
-{
-    if (rest.empty() || rest.front() != u'"')
-        return std::nullopt;
-    std::u16string text;
-    for (std::size_t i = 1; i < rest.size(); ++i) {
-        const char16_t c = rest[i];
-        if (c == u'"') {
-            rest.remove_prefix(i + 1);
-            return text;
-        }
-        if (c == u'\\') {
-            if (i + 1 >= rest.size() || (rest[i + 1] != u'\\' && rest[i + 1] != u'"'))
-                return std::nullopt;
-            ++i;
-        }
-        text.push_back(rest[i]);
-    }
-    return std::nullopt;
-}
-
-std::optional<unsigned> hexDigit(char16_t c)
-{
-    if (c >= u'0' && c <= u'9')
-        return static_cast<unsigned>(c - u'0');
-    if (c >= u'a' && c <= u'f')
-        return static_cast<unsigned>(c - u'a' + 10);
-    if (c >= u'A' && c <= u'F')
-        return static_cast<unsigned>(c - u'A' + 10);
-    return std::nullopt;
-}
-
-// One to eight hexadecimal digits and nothing else.
-std::optional<std::uint32_t> hexNumber(std::u16string_view digits)
-{
-    if (digits.empty() || digits.size() > 8)
-        return std::nullopt;
-    std::uint32_t number = 0;
-    for (const char16_t c : digits) {
-        const std::optional<unsigned> digit = hexDigit(c);
-        if (!digit)
-            return std::nullopt;
-        number = (number << 4) | *digit;
-    }
-    return number;
-}
-
-// Bytes as the export writes them: two hexadecimal digits each, separated by commas.
-std::optional<std::vector<unsigned char>> hexBytes(std::u16string_view list)
-{
-    std::vector<unsigned char> bytes;
-    list = trimmed(list);
-    if (list.empty())
-        return bytes;
-    while (true) {
-        const std::size_t comma = std::min(list.find(u','), list.size());
-        const std::u16string_view item = trimmed(list.substr(0, comma));
-        if (item.size() != 2)
-            return std::nullopt;
-        const std::optional<std::uint32_t> byte = hexNumber(item);
-        if (!byte)
-            return std::nullopt;
-        bytes.push_back(static_cast<unsigned char>(*byte));
-        if (comma == list.size())
-            return bytes;
-        list.remove_prefix(comma + 1);
-    }
-}
-
-bool isContinuation(std::u16string_view line)
-{
-    return std::all_of(line.begin(), line.end(), [](char16_t c) {
-        return hexDigit(c) || c == u',' || c == u'\\' || isBlank(c);
-    });
-}
-
-std::vector<unsigned char> stringData(std::u16string_view text)
-{
-    std::vector<unsigned char> data;
-    data.reserve(2 * text.size() + 2);
-    for (const char16_t c : text) {
-        data.push_back(static_cast<unsigned char>(c & 0xFF));
-        data.push_back(static_cast<unsigned char>(c >> 8));
-    }
-    data.push_back(0);
-    data.push_back(0);
-    return data;
-}
-
-// Reads the data after "name"=. A value given as "-" is removed. std::nullopt: unreadable.
-struct Data
-{
-    bool remove = false;
-    RegistryValue value;
-};
-
-std::optional<Data> typedData(std::u16string_view data)
-{
-    if (!data.empty() && data.front() == u'"') {
-        const std::optional<std::u16string> text = quoted(data);
-        if (!text || !trimmed(data).empty())
-            return std::nullopt;
-        return Data { false, { RegistryType::string, stringData(*text) } };
-    }
-    if (trimmed(data) == u"-")
-        return Data { true, {} };
-    if (startsWithFolded(data, u"DWORD:")) {
-        const std::optional<std::uint32_t> number = hexNumber(trimmed(data.substr(6)));
-        if (!number)
-            return std::nullopt;
-        std::vector<unsigned char> bytes;
-        for (int shift = 0; shift < 32; shift += 8)
-            bytes.push_back(static_cast<unsigned char>((*number >> shift) & 0xFF));
-        return Data { false, { RegistryType::dword, bytes } };
-    }
-    std::uint32_t type = RegistryType::binary;
-    if (startsWithFolded(data, u"HEX:")) {
-        data.remove_prefix(4);
-    } else if (startsWithFolded(data, u"HEX(")) {
-        const std::size_t close = data.find(u"):");
-        if (close == std::u16string_view::npos)
-            return std::nullopt;
-        const std::optional<std::uint32_t> number = hexNumber(data.substr(4, close - 4));
-        if (!number)
-            return std::nullopt;
-        type = *number;
-        data.remove_prefix(close + 2);
-    } else {
-        return std::nullopt;
-    }
-    std::optional<std::vector<unsigned char>> bytes = hexBytes(data);
-    if (!bytes)
-        return std::nullopt;
-    return Data { false, { type, std::move(*bytes) } };
-}
-
-bool isHexValue(std::u16string_view data)
-{
-    return startsWithFolded(data, u"HEX:") || startsWithFolded(data, u"HEX(");
-}
-
-// ---- The file --------------------------------------------------------------------------------
-
-class ExportReader
-{
-public:
-    ExportReader(RegistryStore &store, std::vector<std::u16string_view> lines)
-        : m_store(store)
-        , m_lines(std::move(lines))
-    {
-    }
-
-    void read()
-    {
-        // Without its first line the file is not an export at all, and nothing in it is read.
-        if (m_lines.empty() || trimmed(m_lines.front()) != u"Windows Registry Editor Version 5.00")
-            return;
-        for (m_next = 1; m_next < m_lines.size();) {
-            const std::u16string_view line = trimmed(m_lines[m_next++]);
-            if (line.empty() || line.front() == u';')
-                continue;
-            if (line.front() == u'[')
-                readKey(line);
-            else
-                readValue(line);
-        }
-    }
-
-private:
-    void readKey(std::u16string_view line)
-    {
-        // Until a key is read well, values belong to no key: they must not land in the last one.
-        m_key.reset();
-        const std::size_t close = line.rfind(u']');
-        if (close == std::u16string_view::npos || !trimmed(line.substr(close + 1)).empty())
-            return;
-        const std::u16string_view path = line.substr(1, close - 1);
-        if (!path.empty() && path.front() == u'-') {
-            m_store.removeKey(path.substr(1));
-            return;
-        }
-        if (m_store.addKey(path))
-            m_key = std::u16string(path);
-    }
-
-    void readValue(std::u16string_view line)
-    {
-        std::optional<std::u16string> name;
-        std::u16string_view rest = line;
-        if (rest.front() == u'@') {
-            name = std::u16string();
-            rest.remove_prefix(1);
-        } else {
-            name = quoted(rest);
-        }
-        rest = trimmed(rest);
-        if (!name || rest.empty() || rest.front() != u'=')
-            return;
-        rest = trimmed(rest.substr(1));
-
-        std::u16string joined;
-        if (isHexValue(rest) && !rest.empty() && rest.back() == u'\\') {
-            joined = continued(rest);
-            rest = joined;
-        }
-        const std::optional<Data> data = typedData(rest);
-        if (!data || !m_key)
-            return;
-        if (data->remove)
-            m_store.removeValue(*m_key, *name);
-        else
-            m_store.setValue(*m_key, *name, data->value);
-    }
-
-    // A hex value goes on over the following lines while each ends in "\". A line that is not
-    // hex digits and commas ends the value there, and is read as a line of its own.
-    std::u16string continued(std::u16string_view first)
-    {
-        std::u16string joined(first.substr(0, first.size() - 1));
-        while (m_next < m_lines.size()) {
-            const std::u16string_view line = trimmed(m_lines[m_next]);
-            if (line.empty() || !isContinuation(line))
-                break;
-            ++m_next;
-            if (line.back() != u'\\') {
-                joined += line;
-                return joined;
-            }
-            joined += line.substr(0, line.size() - 1);
-        }
-        // The value ended in "\" with nothing after it: it was cut short.
-        joined += u",";
-        return joined;
-    }
-
-    RegistryStore &m_store;
-    std::vector<std::u16string_view> m_lines;
-    std::size_t m_next = 0;
-    std::optional<std::u16string> m_key;
-};
-
 } // namespace
 
-RegistryStore RegistryStore::fromExport(std::string_view bytes)
+void RegistryStore::Values::set(std::u16string_view name, RegistryValue value)
 {
-    RegistryStore store;
-    if (bytes.size() > maximumExportSize)
-        return store;
-    const std::u16string text = decoded(bytes);
-    ExportReader(store, lines(text)).read();
-    return store;
+    m_byName.insert_or_assign(folded(name), std::move(value));
+}
+
+void RegistryStore::Values::remove(std::u16string_view name)
+{
+    m_byName.erase(folded(name));
+}
+
+const RegistryValue *RegistryStore::Values::find(std::u16string_view name) const
+{
+    const auto value = m_byName.find(folded(name));
+    return value == m_byName.end() ? nullptr : &value->second;
 }
 
 bool RegistryStore::keyPathFromText(std::u16string_view text, KeyPath &path)
@@ -454,47 +106,47 @@ RegistryStore::KeyPath RegistryStore::keyPathUnder(RegistryKey root, std::u16str
     return {};
 }
 
-bool RegistryStore::addKey(std::u16string_view keyPath)
+bool RegistryStore::hasKeysBelow(const KeyPath &path) const
+{
+    const KeyPath prefix = path + separator;
+    const auto below = m_keys.lower_bound(prefix);
+    return below != m_keys.end() && below->first.starts_with(prefix);
+}
+
+bool RegistryStore::exists(const KeyPath &path) const
+{
+    // A root is there even when the file names nothing under it.
+    return m_keys.contains(path) || hasKeysBelow(path) || path.find(separator) == KeyPath::npos;
+}
+
+RegistryStore::Values *RegistryStore::addKey(std::u16string_view keyPath)
 {
     KeyPath path;
     if (!keyPathFromText(keyPath, path))
-        return false;
-    // Every key above it exists too, so that it can be opened step by step.
-    for (std::size_t end = path.find(separator); end != KeyPath::npos;
-         end = path.find(separator, end + 1))
-        m_keys.try_emplace(path.substr(0, end));
-    m_keys.try_emplace(path);
-    return true;
+        return nullptr;
+    return &m_keys.try_emplace(std::move(path)).first->second;
 }
 
 bool RegistryStore::setValue(std::u16string_view keyPath, std::u16string_view name,
                              RegistryValue value)
 {
-    KeyPath path;
-    if (!addKey(keyPath) || !keyPathFromText(keyPath, path))
+    Values *values = addKey(keyPath);
+    if (values == nullptr)
         return false;
-    m_keys[path][folded(name)] = std::move(value);
+    values->set(name, std::move(value));
     return true;
 }
 
 void RegistryStore::removeKey(std::u16string_view keyPath)
 {
     KeyPath path;
-    if (!keyPathFromText(keyPath, path))
+    if (!keyPathFromText(keyPath, path) || path.find(separator) == KeyPath::npos
+        || !exists(path))
         return;
-    const KeyPath below = path + separator;
-    std::erase_if(m_keys, [&](const auto &entry) {
-        return entry.first == path || entry.first.starts_with(below);
-    });
-}
-
-void RegistryStore::removeValue(std::u16string_view keyPath, std::u16string_view name)
-{
-    KeyPath path;
-    if (!keyPathFromText(keyPath, path))
-        return;
-    if (const auto key = m_keys.find(path); key != m_keys.end())
-        key->second.erase(folded(name));
+    // The key above was there because of this one; it stays when this one goes.
+    m_keys.try_emplace(path.substr(0, path.rfind(separator)));
+    m_keys.erase(path);
+    m_keys.erase(m_keys.lower_bound(path + separator), m_keys.lower_bound(path + afterSeparator));
 }
 
 RegistryResult RegistryStore::openKey(RegistryKey root, const std::u16string &path,
@@ -509,8 +161,7 @@ RegistryResult RegistryStore::openKey(RegistryKey root, const std::u16string &pa
         if (full.empty())
             return RegistryError::invalidHandle;
     }
-    // A root is there even when the file names nothing under it.
-    if (!m_keys.contains(full) && full.find(separator) != KeyPath::npos)
+    if (!exists(full))
         return RegistryError::fileNotFound;
     key = m_nextHandle++;
     m_openKeys.emplace(key, std::move(full));
@@ -525,14 +176,12 @@ RegistryResult RegistryStore::queryValue(RegistryKey key, const std::u16string &
     if (opened == m_openKeys.end())
         return RegistryError::invalidHandle;
     const auto values = m_keys.find(opened->second);
-    if (values == m_keys.end())
-        return RegistryError::fileNotFound;
-    const auto value = values->second.find(folded(name));
-    if (value == values->second.end())
+    const RegistryValue *value = values == m_keys.end() ? nullptr : values->second.find(name);
+    if (value == nullptr)
         return RegistryError::fileNotFound;
 
-    const std::vector<unsigned char> &data = value->second.data;
-    type = value->second.type;
+    const std::vector<unsigned char> &data = value->data;
+    type = value->type;
     const std::uint32_t capacity = size;
     size = static_cast<std::uint32_t>(
         std::min<std::size_t>(data.size(), std::numeric_limits<std::uint32_t>::max()));

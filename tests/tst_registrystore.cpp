@@ -119,6 +119,23 @@ void RegistryStoreTest::readsWhatTheFileHolds_data()
     QTest::newRow("key removed")
         << header + tools + "\"P\"=\"a\"\r\n[-HKEY_LOCAL_MACHINE\\SOFTWARE]\r\n" << key << "P"
         << -1 << absent;
+    const QByteArray sharedTools = header
+        + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Shared Tools Location]\r\n\"MSINFO\"=\"/opt\"\r\n"
+        + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Shared Tools\\MSINFO]\r\n\"PATH\"=\"/x\"\r\n"
+        + "[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Shared Tools]\r\n";
+    QTest::newRow("key removed with the keys below it")
+        << sharedTools << "SOFTWARE\\Shared Tools\\MSINFO" << "PATH" << -1 << absent;
+    QTest::newRow("a key whose name goes on is not below")
+        << sharedTools << "SOFTWARE\\Shared Tools Location" << "MSINFO" << 1 << sz("/opt");
+    QTest::newRow("blanks and tabs at the ends and around =")
+        << header + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tools] \t\r\n \"P\" \t= \t\"a\" \t\r\n"
+        << key << "P" << 1 << sz("a");
+    QTest::newRow("UTF-8 beyond the first 65,536 characters")
+        << header + tools + QStringLiteral("\"P\"=\"/opt/\U0001F600\"").toUtf8() << key << "P"
+        << 1 << sz(QStringLiteral("/opt/\U0001F600"));
+    QTest::newRow("key 20,000 parts deep")
+        << header + "[HKLM\\SOFTWARE" + QByteArray("\\a").repeated(20000) + "]\n\"P\"=\"a\"\n"
+        << "SOFTWARE" + QStringLiteral("\\A").repeated(20000) << "P" << 1 << sz("a");
     QTest::newRow("comment") << header + tools + "; \"P\"=\"a\"\r\n" << key << "P" << -1
                              << absent;
 
