@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sweepwright from an unpacked package, as a user without the right to remove software meets
-# it: started as its menu entry starts it, Next, then YES. The wizard must close, and the
+# it: started as its menu entry starts it, Next (by a held Enter), then YES. The wizard must close, and the
 # removal script must then say in a window that nothing was removed, for the reason pkexec
 # gives and not the one of a caller it refuses to serve (a script that handed itself over to
 # pkexec leaves it without a living parent, and pkexec then ends without a word to the user).
@@ -37,15 +37,18 @@ runuser -u "$user" -- env -i DISPLAY="$display" HOME="$work" QT_FONT_DPI=96 \
     "$unpacked/usr/lib/velmora/Sweepwright" 2>>"$log" &
 wizard=$!
 first="$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -n 1)"
-# A page takes no click within the double-click interval of its opening.
+# A page takes no press within the double-click interval of its opening. "Next" is pressed by
+# Enter held for a while: the server's key repeats must not answer the question that it opens.
 sleep 1
-xdotool mousemove --window "$first" 232 172 click 1 # Next
+xdotool windowfocus --sync "$first" key Tab keydown Return sleep 1.5 keyup Return
 for _ in $(seq 50); do
     second="$(xdotool search --onlyvisible --name "$title" | grep -vx "$first" | head -n 1 || true)"
     [[ -n "$second" ]] && break
     sleep 0.1
 done
-[[ -n "$second" ]] || fail "Next did not open the confirmation page"
+[[ -n "$second" ]] || fail "Enter on Next did not open the confirmation page"
+sleep 0.5
+kill -0 "$wizard" 2>/dev/null || fail "the held Enter answered the confirmation page"
 sleep 1
 xdotool mousemove --window "$second" 88 168 click 1 # YES
 for _ in $(seq 100); do kill -0 "$wizard" 2>/dev/null || break; sleep 0.1; done
