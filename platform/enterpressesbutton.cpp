@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QWindow>
 
 #include <set>
 #include <utility>
@@ -38,11 +39,12 @@ protected:
         switch (event->type()) {
         case QEvent::KeyPress:
             if (watched->isWindowType())
-                return keyReachesWindow(static_cast<QKeyEvent *>(event));
+                return keyReachesWindow(static_cast<QWindow *>(watched),
+                                        static_cast<QKeyEvent *>(event));
             return enterReachesWidget(watched, static_cast<QKeyEvent *>(event));
         case QEvent::KeyRelease:
-            if (watched->isWindowType() && !static_cast<QKeyEvent *>(event)->isAutoRepeat())
-                m_down.erase(static_cast<QKeyEvent *>(event)->key());
+            if (watched->isWindowType())
+                keyLeavesWindow(static_cast<QKeyEvent *>(event));
             return enterReleased(static_cast<QKeyEvent *>(event));
         default:
             return false;
@@ -51,16 +53,28 @@ protected:
 
 private:
     // Every key reaches its window before the focused widget, once, as the keyboard sent it.
-    // A key that is down already is held: some systems send its repeats without saying so.
-    // (A key released over another program's window stays down here until its next press and
-    // release: that press is lost, once.)
-    bool keyReachesWindow(const QKeyEvent *key)
+    // Some systems send a held key's repeats without saying so: as presses of a key that is down
+    // already, or as a release and a press at the same moment (X11's own repeat). (A key
+    // released over another program's window stays down here until its next press and release:
+    // that press is lost, once.)
+    bool keyReachesWindow(const QWindow *window, const QKeyEvent *key)
     {
         if (!pressesButtons(key->key()))
             return false;
-        const bool held = key->isAutoRepeat() || m_down.contains(key->key());
+        const bool held = key->isAutoRepeat() || m_down.contains(key->key())
+            || (key->timestamp() != 0 && m_lastRelease.key == key->key()
+                && m_lastRelease.timestamp == key->timestamp());
         m_down.insert(key->key());
-        return held && qobject_cast<QAbstractButton *>(QApplication::focusWidget()) != nullptr;
+        // The window's own focus: a window the system has not made active yet still takes keys.
+        return held && qobject_cast<QAbstractButton *>(window->focusObject()) != nullptr;
+    }
+
+    void keyLeavesWindow(const QKeyEvent *key)
+    {
+        if (!pressesButtons(key->key()) || key->isAutoRepeat())
+            return;
+        m_down.erase(key->key());
+        m_lastRelease = { key->key(), key->timestamp() };
     }
 
     // Through the button's own Space keys rather than click(): whatever keeps a button from
@@ -95,7 +109,14 @@ private:
         return true;
     }
 
+    struct Release
+    {
+        int key = 0;
+        quint64 timestamp = 0;
+    };
+
     std::set<int> m_down;
+    Release m_lastRelease;
     QPointer<QPushButton> m_pressedByEnter;
 };
 

@@ -40,7 +40,11 @@ first="$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -
 # A page takes no press within the double-click interval of its opening. "Next" is pressed by
 # Enter held for a while: the server's key repeats must not answer the question that it opens.
 sleep 1
-xdotool windowfocus --sync "$first" key Tab keydown Return sleep 1.5 keyup Return
+xdotool windowfocus --sync "$first"
+xdotool key Tab
+xdotool keydown Return
+sleep 1.5
+xdotool keyup Return
 for _ in $(seq 50); do
     second="$(xdotool search --onlyvisible --name "$title" | grep -vx "$first" | head -n 1 || true)"
     [[ -n "$second" ]] && break

@@ -98,18 +98,16 @@ void EnterKeyTest::enterPressesTheFocusedButton()
 void EnterKeyTest::aHeldKeyPressesNothingOnTheNextPage_data()
 {
     QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("button");
     QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("markedRepeats"); // whether the system marks its repeats as such
+    QTest::addColumn<QString>("repeats"); // how the system sends a held key's repeats
 
     for (const auto &[key, name] : { std::pair { Qt::Key_Return, "Enter" },
                                      std::pair { Qt::Key_Space, "Space" } }) {
-        for (const bool marked : { true, false }) {
-            const char *repeats = marked ? "marked repeats" : "unmarked repeats";
-            QTest::addRow("%s held on Next, %s", name, repeats)
-                << "Main" << "Command2" << int(key) << marked;
+        // X11 sends a release and a press at the same moment, which Qt does not always mark.
+        for (const char *repeats : { "marked presses", "unmarked presses", "release and press" }) {
+            QTest::addRow("%s held on Next, %s", name, repeats) << "Main" << int(key) << repeats;
             QTest::addRow("%s on YES at once, held past the interval, %s", name, repeats)
-                << "Phase2" << "Command2" << int(key) << marked;
+                << "Phase2" << int(key) << repeats;
         }
     }
 }
@@ -117,9 +115,8 @@ void EnterKeyTest::aHeldKeyPressesNothingOnTheNextPage_data()
 void EnterKeyTest::aHeldKeyPressesNothingOnTheNextPage()
 {
     QFETCH(QString, page);
-    QFETCH(QString, button);
     QFETCH(int, key);
-    QFETCH(bool, markedRepeats);
+    QFETCH(QString, repeats);
 
     // GIVEN a wizard page whose button has the focus; YES is pressed before the page has been
     // up for the double-click interval (long here, so that a slow machine presses in time), Next
@@ -137,23 +134,31 @@ void EnterKeyTest::aHeldKeyPressesNothingOnTheNextPage()
         window = showProgramWindow(page, m_fakes->services());
         QVERIFY(QTest::qWaitForWindowExposed(window));
     }
-    window->findChild<QPushButton *>(button)->setFocus();
+    window->findChild<QPushButton *>(QStringLiteral("Command2"))->setFocus();
 
     // WHEN the key goes down, through the window as the keyboard sends it, and is held past the
-    // double-click interval, repeating, before it comes up
-    // The keyboard sends to the page on the screen, whichever it is by then.
-    const auto send = [&](QEvent::Type type, bool repeat) {
-        QKeyEvent event(type, key, Qt::NoModifier, key == Qt::Key_Space ? " " : "", repeat);
-        if (QWidget *focus = QApplication::focusWidget())
-            QApplication::sendEvent(focus->window()->windowHandle(), &event);
+    // double-click interval, repeating, before it comes up; the keyboard sends to the page on
+    // the screen, whichever it is by then
+    const auto send = [&](QEvent::Type type, bool marked, quint64 moment) {
+        QKeyEvent event(type, key, Qt::NoModifier, key == Qt::Key_Space ? " " : "", marked);
+        event.setTimestamp(moment);
+        for (QWidget *shown : QApplication::topLevelWidgets()) {
+            if (shown->isVisible()) {
+                QApplication::sendEvent(shown->windowHandle(), &event);
+                return;
+            }
+        }
     };
-    send(QEvent::KeyPress, false);
+    send(QEvent::KeyPress, false, 1000);
     QTest::qWait(hints->mouseDoubleClickInterval() + 50);
-    for (int i = 0; i < 3; ++i)
-        send(QEvent::KeyPress, markedRepeats);
-    send(QEvent::KeyRelease, false);
+    for (quint64 moment = 1660; moment < 1800; moment += 40) {
+        if (repeats == QLatin1String("release and press"))
+            send(QEvent::KeyRelease, false, moment);
+        send(QEvent::KeyPress, repeats == QLatin1String("marked presses"), moment);
+    }
+    send(QEvent::KeyRelease, false, 1800);
 
-    // THEN only Next, once released, has answered: the question is open and nothing started
+    // THEN only Next has answered: the question is open and nothing started
     QList<Phase2 *> questions;
     for (QWidget *shown : QApplication::topLevelWidgets()) {
         if (auto *question = qobject_cast<Phase2 *>(shown); question && question->isVisible())
