@@ -111,11 +111,14 @@ bool frmAbout::sysInfoStarted()
         return false;
 
     // Steps 4 and 5. The tool must be in that folder to be started. Off Windows the folder
-    // separator takes the place of the backslash.
-    const QString tool = text(KeyVal) % QDir::separator() % QStringLiteral("MSINFO32.EXE");
-    if (m_services.files.firstMatch(tool).isEmpty())
+    // separator takes the place of the backslash. The look-up ignores case, as the system's
+    // does; the file it found is the one started, which on a file system that tells case apart
+    // may be written in other letters than asked for.
+    const QString folder = text(KeyVal) % QDir::separator();
+    const QString found = m_services.files.firstMatch(folder % QStringLiteral("MSINFO32.EXE"));
+    if (found.isEmpty())
         return false;
-    return started(tool);
+    return started(folder % found);
 }
 
 bool frmAbout::started(const QString &program)

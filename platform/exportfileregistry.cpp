@@ -1,8 +1,8 @@
 #include "exportfileregistry.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
@@ -31,7 +31,35 @@ ExportFileRegistry::ExportFileRegistry(const QString &programFolder)
 QString ExportFileRegistry::location() const
 {
     // The user's configuration folder first, then each of the system's, in their order.
-    return QStandardPaths::locate(QStandardPaths::GenericConfigLocation, m_relativePath);
+    for (const QString &folder : configurationFolders()) {
+        const QString path = folder + u'/' + m_relativePath;
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return {};
+}
+
+QStringList ExportFileRegistry::configurationFolders()
+{
+    // As the XDG base directory rules have it, a folder given by a relative path is no folder
+    // at all: it would make the working folder, wherever the program was started from, part of
+    // the registry, and with it the program that "System Info..." starts.
+    QStringList folders;
+    const QString home = QFile::decodeName(qgetenv("XDG_CONFIG_HOME"));
+    if (QDir::isAbsolutePath(home))
+        folders.append(home);
+    else if (QDir::isAbsolutePath(QDir::homePath()))
+        folders.append(QDir::homePath() + QStringLiteral("/.config"));
+
+    QStringList system;
+    for (const QString &folder :
+         QFile::decodeName(qgetenv("XDG_CONFIG_DIRS")).split(u':', Qt::SkipEmptyParts)) {
+        if (QDir::isAbsolutePath(folder))
+            system.append(folder);
+    }
+    if (system.isEmpty())
+        system.append(QStringLiteral("/etc/xdg"));
+    return folders + system;
 }
 
 RegistryResult ExportFileRegistry::openKey(RegistryKey root, const std::u16string &path,

@@ -3,6 +3,7 @@
 #include "registrystore.h"
 
 #include <QString>
+#include <QStringList>
 
 // The registry where the system has none: the file <program>/registry.reg in the user's
 // configuration folder ($XDG_CONFIG_HOME, ~/.config), or else in the system's ($XDG_CONFIG_DIRS,
@@ -24,6 +25,10 @@ public:
     QString location() const;
 
 private:
+    // The configuration folders looked in, the user's first ($XDG_CONFIG_HOME or ~/.config),
+    // then the system's ($XDG_CONFIG_DIRS or /etc/xdg).
+    static QStringList configurationFolders();
+
     QString m_relativePath;
     RegistryStore m_store;
 };

@@ -215,20 +215,29 @@ void RegistryStoreTest::registryIsTheFirstFileFound_data()
 {
     QTest::addColumn<QStringList>("files"); // user's, first system folder, second system folder
     QTest::addColumn<QString>("expected");  // "PATH" as read, or empty when there is no key
+    QTest::addColumn<QString>("relative");  // the folder given by a relative path, if any
 
+    const QString none;
     QTest::newRow("the user's before the system's") << QStringList { "user", "sys1", "sys2" }
-                                                    << "user";
+                                                    << "user" << none;
     QTest::newRow("the system's folders in their order") << QStringList { "", "sys1", "sys2" }
-                                                         << "sys1";
-    QTest::newRow("the last system folder") << QStringList { "", "", "sys2" } << "sys2";
-    QTest::newRow("no file, no key") << QStringList { "", "", "" } << "";
-    QTest::newRow("a pipe is passed over") << QStringList { "pipe", "sys1", "" } << "sys1";
+                                                         << "sys1" << none;
+    QTest::newRow("the last system folder") << QStringList { "", "", "sys2" } << "sys2" << none;
+    QTest::newRow("no file, no key") << QStringList { "", "", "" } << "" << none;
+    QTest::newRow("a pipe is passed over") << QStringList { "pipe", "sys1", "" } << "sys1"
+                                           << none;
+    // A relative folder would be looked for in the working folder, which is root here.
+    QTest::newRow("a relative user's folder is passed over")
+        << QStringList { "user", "", "sys2" } << "sys2" << "user";
+    QTest::newRow("a relative system folder is passed over")
+        << QStringList { "", "sys1", "sys2" } << "sys2" << "sys1";
 }
 
 void RegistryStoreTest::registryIsTheFirstFileFound()
 {
     QFETCH(QStringList, files);
     QFETCH(QString, expected);
+    QFETCH(QString, relative);
 
     QTemporaryDir root;
     QStringList folders;
@@ -246,17 +255,27 @@ void RegistryStoreTest::registryIsTheFirstFileFound()
                        + "\"PATH\"=\"" + files[i].toUtf8() + "\"\n");
         }
     }
+    for (const int i : { 0, 1 }) {
+        if (files[i] == relative)
+            folders[i] = QString::number(i);
+    }
     const QByteArray savedHome = qgetenv("XDG_CONFIG_HOME");
     const QByteArray savedDirs = qgetenv("XDG_CONFIG_DIRS");
+    const QByteArray savedHomeFolder = qgetenv("HOME");
+    const QString savedWorkingFolder = QDir::currentPath();
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(folders[0]));
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(folders[1] + ':' + folders[2]));
+    qputenv("HOME", QFile::encodeName(root.filePath(QStringLiteral("home"))));
+    QDir::setCurrent(root.path());
 
     ExportFileRegistry registry(QStringLiteral("Velmora"));
     const Found found
         = lookUp(registry, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"), "PATH");
 
+    QDir::setCurrent(savedWorkingFolder);
     qputenv("XDG_CONFIG_HOME", savedHome);
     qputenv("XDG_CONFIG_DIRS", savedDirs);
+    qputenv("HOME", savedHomeFolder);
     QCOMPARE(found.data, expected.isEmpty() ? QByteArray() : sz(expected));
 }
 

@@ -6,6 +6,7 @@
 #include "frmabout.h"
 #include "testmain.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -58,58 +59,63 @@ void SysInfoTest::startsTheToolOrSaysItIsUnavailable_data()
 {
     QTest::addColumn<Stored>("path");     // "PATH" under ...\Shared Tools\MSINFO
     QTest::addColumn<Stored>("location"); // "MSINFO" under ...\Shared Tools Location
-    QTest::addColumn<bool>("toolInItsFolder");
+    QTest::addColumn<QString>("foundTool"); // what the look-up in the folder finds
     QTest::addColumn<bool>("startSucceeds");
     QTest::addColumn<QStringList>("started"); // every program the box asked to start
     QTest::addColumn<bool>("secondKeyTried");
     QTest::addColumn<bool>("unavailable"); // the message is shown
 
     const Stored none;
+    const QString found = QStringLiteral("MSINFO32.EXE");
+    const QString notFound;
     const QString tool = QStringLiteral("/usr/bin/hardinfo");
 
     QTest::newRow("PATH present, no second key: started directly")
-        << text(tool) << none << false << true << QStringList { tool } << false << false;
+        << text(tool) << none << notFound << true << QStringList { tool } << false << false;
     QTest::newRow("PATH naming a missing file: message, second key not tried")
-        << text(QStringLiteral("/nowhere/missing")) << text(folder) << true << false
+        << text(QStringLiteral("/nowhere/missing")) << text(folder) << found << false
         << QStringList { "/nowhere/missing" } << false << true;
     QTest::newRow("PATH of another type: the empty path fails")
-        << Stored { 3, QByteArray("\x2f\x00\x62\x00", 4) } << none << false << false
+        << Stored { 3, QByteArray("\x2f\x00\x62\x00", 4) } << none << notFound << false
         << QStringList { "" } << false << true;
     QTest::newRow("only the second key, tool in its folder")
-        << none << text(folder) << true << true << QStringList { toolInFolder } << true << false;
+        << none << text(folder) << found << true << QStringList { toolInFolder } << true << false;
+    QTest::newRow("only the second key, tool found in other letters: the file found started")
+        << none << text(folder) << QStringLiteral("msinfo32.exe") << true
+        << QStringList { folder + QDir::separator() + QStringLiteral("msinfo32.exe") } << true << false;
     QTest::newRow("only the second key, folder without the tool")
-        << none << text(folder) << false << true << QStringList {} << true << true;
+        << none << text(folder) << notFound << true << QStringList {} << true << true;
     QTest::newRow("tool in its folder but not startable")
-        << none << text(folder) << true << false << QStringList { toolInFolder } << true << true;
-    QTest::newRow("neither key") << none << none << false << true << QStringList {} << true << true;
+        << none << text(folder) << found << false << QStringList { toolInFolder } << true << true;
+    QTest::newRow("neither key") << none << none << notFound << true << QStringList {} << true << true;
     QTest::newRow("string without its terminating zero keeps its last character")
-        << textWithoutZero(tool) << none << false << true << QStringList { tool } << false
+        << textWithoutZero(tool) << none << notFound << true << QStringList { tool } << false
         << false;
-    QTest::newRow("value with no data") << Stored { 1, QByteArray() } << text(folder) << true
+    QTest::newRow("value with no data") << Stored { 1, QByteArray() } << text(folder) << found
                                         << true << QStringList {} << false << true;
     QTest::newRow("REG_DWORD is its decimal number")
-        << Stored { 4, QByteArray("\x78\x56\x34\x12", 4) } << none << false << true
+        << Stored { 4, QByteArray("\x78\x56\x34\x12", 4) } << none << notFound << true
         << QStringList { "305419896" } << false << false;
     QTest::newRow("path outside the ANSI code page")
-        << text(QStringLiteral("/opt/Сведения/情報")) << none << false << true
+        << text(QStringLiteral("/opt/Сведения/情報")) << none << notFound << true
         << QStringList { QStringLiteral("/opt/Сведения/情報") } << false << false;
 
     // The buffer holds 1024 bytes: 511 characters and the terminating zero.
     const QString longest(511, u'x');
     QTest::newRow("value filling the buffer exactly")
-        << text(longest) << none << false << true << QStringList { longest } << false << false;
+        << text(longest) << none << notFound << true << QStringList { longest } << false << false;
     QTest::newRow("value longer than the buffer: not read, second key tried")
-        << text(QString(512, u'x')) << text(folder) << true << true
+        << text(QString(512, u'x')) << text(folder) << found << true
         << QStringList { toolInFolder } << true << false;
     QTest::newRow("value longer than the buffer, no second key")
-        << text(QString(600, u'x')) << none << false << true << QStringList {} << true << true;
+        << text(QString(600, u'x')) << none << notFound << true << QStringList {} << true << true;
 }
 
 void SysInfoTest::startsTheToolOrSaysItIsUnavailable()
 {
     QFETCH(Stored, path);
     QFETCH(Stored, location);
-    QFETCH(bool, toolInItsFolder);
+    QFETCH(QString, foundTool);
     QFETCH(bool, startSucceeds);
     QFETCH(QStringList, started);
     QFETCH(bool, secondKeyTried);
@@ -125,8 +131,8 @@ void SysInfoTest::startsTheToolOrSaysItIsUnavailable()
     };
     store(toolKey, u"PATH", path);
     store(locationKey, u"MSINFO", location);
-    if (toolInItsFolder)
-        fakes.files.answers.insert(toolInFolder, QStringLiteral("MSINFO32.EXE"));
+    if (!foundTool.isEmpty())
+        fakes.files.answers.insert(toolInFolder, foundTool);
     fakes.programs.answer = { startSucceeds, startSucceeds ? QString() : "not found" };
     QPointer<frmAbout> about = new frmAbout(fakes.services());
     about->show();
