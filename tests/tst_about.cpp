@@ -25,6 +25,7 @@ private slots:
     void cleanup();
 
     void opensAtItsFixedPlaceWithTitleAndVersion();
+    void aShortScreenMovesItUpOnly();
     void controlsSitWhereDesigned_data();
     void controlsSitWhereDesigned();
     void lineIsGreyOverWhiteAcrossTheBox();
@@ -111,6 +112,20 @@ void AboutTest::opensAtItsFixedPlaceWithTitleAndVersion()
     QVERIFY(ok->isDefault());
     QVERIFY(QTest::qWaitForWindowActive(about));
     QCOMPARE(QApplication::focusWidget(), ok);
+}
+
+void AboutTest::aShortScreenMovesItUpOnly()
+{
+    // Only the screen of tst_about_short_screen, 1000 wide and 300 tall, is too short for the
+    // box's fixed place (its bottom would be at 129 + 255 = 384), and wide enough for it.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    if (screen != QRect(0, 0, 1000, 300))
+        QSKIP("needs the 1000 x 300 screen that tst_about_short_screen gives");
+
+    frmAbout *about = chooseAboutFromTheMenu();
+
+    // Moved up until its bottom is the screen's, and not sideways
+    QCOMPARE(about->geometry(), QRect(156, 300 - 255, 382, 255));
 }
 
 void AboutTest::controlsSitWhereDesigned_data()

@@ -177,7 +177,9 @@ void SweepwrightFlowTest::aDoubleClickOnNextLeavesTheQuestionOpen()
     QWidget *under = page->childAt(page->mapFromGlobal(pointer));
     QVERIFY(under);
     QCOMPARE(under->objectName(), QStringLiteral("Command1")); // the refuse button, as designed
-    QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFromGlobal(pointer));
+    // The second click comes as the system sends it: a press, the double-click, a release.
+    QTest::mouseDClick(under, Qt::LeftButton, {}, under->mapFromGlobal(pointer));
+    QTest::mouseRelease(under, Qt::LeftButton, {}, under->mapFromGlobal(pointer));
 
     // THEN the question stays open and nothing has started
     QCOMPARE(visiblePages<Phase2>().size(), 1);

@@ -245,6 +245,10 @@ void SweepwrightRealStartTest::onlyTheScriptBesideTheRealExecutableRuns_data()
 
     QTest::newRow("the command line names another folder")
         << QByteArray("Dovrik") << QByteArray("elsewhere") << true << true;
+    // Longer than the first answer the system is asked for, which must not be cut short.
+    const QByteArray part(100, 'd');
+    QTest::newRow("a path of over 300 bytes")
+        << part + '/' + part + '/' + part << QByteArray("elsewhere") << false << true;
     // "\xe9t\xe9" as an old archive unpacked with Latin-1 names leaves it; the decoy bears the
     // name that text with replacement characters would give it.
     QTest::newRow("a folder name that is not UTF-8")
@@ -264,7 +268,7 @@ void SweepwrightRealStartTest::onlyTheScriptBesideTheRealExecutableRuns()
     const fs::path root = QFile::encodeName(m_root->path()).toStdString();
     const fs::path program = root / programFolder.toStdString();
     const fs::path decoy = root / decoyFolder.toStdString();
-    fs::create_directory(program);
+    fs::create_directories(program);
     fs::create_directory(decoy);
     fs::copy_file(WIZARD_PROBE_PATH, program / "Sweepwright");
     writeScript(QDir(m_root->path()).filePath("beside"), QStringLiteral("beside-program"), true);
