@@ -15,6 +15,11 @@
 
 #include <optional>
 
+#ifndef _WIN32
+#include <sys/mount.h>
+#include <unistd.h>
+#endif
+
 class ServicesTest : public QObject
 {
     Q_OBJECT
@@ -173,55 +178,93 @@ void ServicesTest::startingAMissingProgramSaysWhy()
 #ifndef _WIN32
 void ServicesTest::aScriptThatCannotStartSaysWhatIsWrong_data()
 {
-    QTest::addColumn<QByteArray>("content"); // empty: a folder of the script's name
-    QTest::addColumn<bool>("executable");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("kind"); // "x": executable, "-": not, "folder", "missing", "noexec"
     QTest::addColumn<QString>("reason"); // %1 stands for the script's path, %2 for the folder
 
-    QTest::newRow("a folder") << QByteArray() << true << "%1 is a folder, not a script.";
+    // ELF's machine numbers: x86-64 is 62, 64-bit ARM 183.
+    QByteArray foreignProgram("\x7f" "ELF\x02\x01\x01", 7);
+    foreignProgram.append(11, '\0').append(QSysInfo::currentCpuArchitecture() == "arm64"
+                                               ? QByteArray("\x3e\x00", 2)
+                                               : QByteArray("\xb7\x00", 2));
+    foreignProgram.append(100, '\0');
+    const QByteArray script("#!/bin/sh\nexit 0\n");
+
+    QTest::newRow("missing") << QByteArray() << "missing" << "%1 does not exist.";
+    QTest::newRow("a folder") << QByteArray() << "folder" << "%1 is a folder, not a script.";
     QTest::newRow("not marked as executable")
-        << QByteArray("#!/bin/sh\nexit 0\n") << false
+        << script << "-"
         << "%1 is not marked as executable. Allow it to run (chmod +x) and try again.";
+    QTest::newRow("on a file system mounted noexec")
+        << script << "noexec"
+        << "%1 lies on a file system that does not let programs run (it is mounted \"noexec\"). "
+           "Mount it without \"noexec\", or install the program on another file system, and try "
+           "again.";
     QTest::newRow("an interpreter that is not installed")
-        << QByteArray("#!/bin/no-such-shell\nexit 0\n") << true
+        << QByteArray("#!/bin/no-such-shell\nexit 0\n") << "x"
         << "%1 names an interpreter that is not installed: /bin/no-such-shell";
     QTest::newRow("an interpreter with arguments that is not installed")
-        << QByteArray("#! /usr/bin/no-such-env -S sh\nexit 0\n") << true
+        << QByteArray("#! /usr/bin/no-such-env -S sh\nexit 0\n") << "x"
         << "%1 names an interpreter that is not installed: /usr/bin/no-such-env";
     QTest::newRow("no #! line")
-        << QByteArray("exit 0\n") << true
+        << QByteArray("exit 0\n") << "x"
         << "%1 is neither a program nor a script: a script must name its interpreter on its "
            "first line, after \"#!\".";
-    QTest::newRow("Windows line ends")
-        << QByteArray("#!/bin/sh\r\nexit 0\r\n") << true
-        << "%1 has Windows line ends (CR LF), so the system looks for an interpreter named "
-           "\"/bin/sh\" with a carriage return after it. Save it with Unix line ends (LF) and "
-           "try again.";
+    // Refused before the start: "env" or "sh" would start, and only then fail.
+    for (const char *line : { "/bin/sh", "/usr/bin/env sh", "/bin/sh -e" }) {
+        QTest::addRow("#!%s with Windows line ends", line)
+            << "#!" + QByteArray(line) + "\r\nexit 0\r\n" << "x"
+            << QStringLiteral("%1 has Windows line ends (CR LF), which the system cannot run: its "
+                              "first line names \"%3\" with a carriage return after it. Save it "
+                              "with Unix line ends (LF) and try again.")
+                   .replace(QStringLiteral("%3"), QLatin1String(line));
+    }
     QTest::newRow("an interpreter that cannot be run")
-        << QByteArray("#!%2/notes.txt\nexit 0\n") << true
+        << QByteArray("#!%2/notes.txt\nexit 0\n") << "x"
         << "%1 names an interpreter that cannot be run: %2/notes.txt";
+    QTest::newRow("a folder as interpreter")
+        << QByteArray("#!%2\nexit 0\n") << "x"
+        << "%1 names a folder as its interpreter, not a program: %2";
+    QTest::newRow("a #! line longer than the system reads")
+        << "#!/bin/" + QByteArray(300, 's') + "\n" << "x"
+        << "%1 has a first line longer than the 255 characters the system reads to find the "
+           "script's interpreter. Shorten the line that starts with \"#!\".";
+    QTest::newRow("a program for another processor")
+        << foreignProgram << "x"
+        << "%1 is a program for another kind of processor, which this computer cannot run.";
 }
 
 void ServicesTest::aScriptThatCannotStartSaysWhatIsWrong()
 {
     QFETCH(QByteArray, content);
-    QFETCH(bool, executable);
+    QFETCH(QString, kind);
     QFETCH(QString, reason);
 
     // GIVEN a script that cannot start, of the wizard's script's name
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    const QString script = folder.filePath(QStringLiteral("Sweepwright.cmd"));
+    const QByteArray mountPoint = QFile::encodeName(folder.filePath(QStringLiteral("noexec")));
+    const auto unmount = qScopeGuard([&] { umount(mountPoint.constData()); });
+    QString script = folder.filePath(QStringLiteral("Sweepwright.cmd"));
+    if (kind == QLatin1String("noexec")) {
+        // Only an administrator mounts a file system; CI runs as one.
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("noexec")));
+        if (geteuid() != 0
+            || mount("tmpfs", mountPoint.constData(), "tmpfs", MS_NOEXEC, "size=64k") != 0)
+            QSKIP("mounting a noexec file system needs an administrator");
+        script = folder.filePath(QStringLiteral("noexec/Sweepwright.cmd"));
+    }
     touch(folder.filePath(QStringLiteral("notes.txt"))); // a file that is not a program
     content.replace("%2", QFile::encodeName(folder.path()));
-    if (content.isEmpty()) {
+    if (kind == QLatin1String("folder")) {
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Sweepwright.cmd")));
-    } else {
+    } else if (kind != QLatin1String("missing")) {
         QFile file(script);
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(file.write(content), content.size());
         file.close();
         QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-        if (executable)
+        if (kind != QLatin1String("-"))
             permissions |= QFileDevice::ExeOwner;
         QVERIFY(file.setPermissions(permissions));
     }

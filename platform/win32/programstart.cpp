@@ -59,6 +59,12 @@ std::wstring prepareScriptStart(const std::wstring &script, const std::wstring &
         return L"The command interpreter was not found.";
     start.application = folder + L"\\cmd.exe";
     start.commandLine = L"\"" + start.application + L"\" /d /v:off /c \"\"" + script + L"\"\"";
+    // The script runs in its own folder, so that whatever it names by a relative path is its
+    // own. A folder at a drive's root keeps its backslash: "E:" alone is that drive's current
+    // folder, which may be anybody's.
+    const std::size_t end = script.find_last_of(L"\\/");
+    if (end != std::wstring::npos)
+        start.workingFolder = script.substr(0, end == 2 && script[1] == L':' ? end + 1 : end);
     return {};
 }
 
@@ -78,7 +84,8 @@ unsigned long startDetached(const ProcessStart &start, int windowStyle)
     std::vector<wchar_t> commandLine(start.commandLine.begin(), start.commandLine.end());
     commandLine.push_back(L'\0');
     if (!CreateProcessW(start.application.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                        CREATE_NEW_CONSOLE | CREATE_UNICODE_ENVIRONMENT, nullptr, nullptr,
+                        CREATE_NEW_CONSOLE | CREATE_UNICODE_ENVIRONMENT, nullptr,
+                        start.workingFolder.empty() ? nullptr : start.workingFolder.c_str(),
                         &startup, &process))
         return GetLastError();
     CloseHandle(process.hThread);

@@ -13,6 +13,7 @@ struct ProcessStart
 {
     std::wstring application;
     std::wstring commandLine;
+    std::wstring workingFolder; // empty: the starting program's own
 };
 
 // Whether a program is a command script, which only cmd.exe can run.

@@ -66,7 +66,8 @@ TEST_CASE("a script in a folder of cmd.exe's special characters runs, and nothin
         RemoveDirectoryW(left.c_str());
     DeleteFileW((folder + L"\\marker.txt").c_str());
     const std::wstring script = folder + L"\\Sweepwright.cmd";
-    writeFile(script, "@echo off\r\necho started> \"%~dp0marker.txt\"\r\nexit\r\n");
+    // "cd" tells the folder the script runs in; the test itself stands in another.
+    writeFile(script, "@echo off\r\ncd> \"%~dp0marker.txt\"\r\nexit\r\n");
 
     win32::ProcessStart start;
     CHECK_EQUAL(win32::prepareScriptStart(script, win32::systemFolder(), start), std::wstring());
@@ -74,6 +75,8 @@ TEST_CASE("a script in a folder of cmd.exe's special characters runs, and nothin
 
     CHECK(waitFor(folder + L"\\marker.txt"));
     Sleep(500); // a command hidden in the path would have run by the time cmd.exe is done
+    CHECK_EQUAL(readFile(folder + L"\\marker.txt"),
+                std::string(folder.begin(), folder.end()) + "\r\n");
     CHECK(!exists(base + L"\\injected"));
     CHECK(!exists(folder + L"\\injected"));
 }
