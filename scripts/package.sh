@@ -24,11 +24,11 @@ esac
 
 "$root/scripts/setup.sh" --packages-only
 
-# Every time in the package, the files' own and those Qt's resource compiler stores, is the
-# last commit's, so that the same commit gives the same package wherever it is built; the
-# compiler writes the source folder's path as ".".
+# Every file time in the package is the last commit's, so that the same commit gives the same
+# package wherever it is built (the programs' resources hold no times at all); the compiler
+# writes the source folder's path as ".".
 if epoch="$(git -C "$root" log -1 --format=%ct 2>/dev/null)"; then
-    export SOURCE_DATE_EPOCH="$epoch" QT_RCC_SOURCE_DATE_OVERRIDE="$epoch"
+    export SOURCE_DATE_EPOCH="$epoch"
 fi
 cd "$root"
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
