@@ -34,8 +34,8 @@ struct StandIn
     Mending mending;
 };
 
-// "MS Sans Serif" is drawn from its strike of 13 pixels only, whose line metrics are those of
-// Windows already.
+// "MS Sans Serif" is drawn from its bitmap strike alone, whose line metrics are Windows' already:
+// 13 pixels from line to line at 8 points.
 constexpr StandIn standIns[] = {
     { "MS Sans Serif", "ms_sans_serif.ttf", Mending::None },
     { "Tahoma", "tahoma.ttf", Mending::LineMetrics },
