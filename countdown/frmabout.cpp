@@ -4,6 +4,7 @@
 #include "getkeyvalue.h"
 #include "numbers.h"
 #include "programinfo.h"
+#include "scaledpicture.h"
 #include "services.h"
 #include "windowplacement.h"
 
@@ -25,6 +26,15 @@ void paintLine(QWidget *element, const QColor &colour)
     element->setPalette(palette);
 }
 
+// The picture as drawn for 100 % and for screens scaled to 125, 150 and 200 %.
+QIcon aboutPicture()
+{
+    QIcon picture;
+    for (const int size : { 32, 40, 48, 64 })
+        picture.addFile(QStringLiteral(":/about/about-%1.png").arg(size), QSize(size, size));
+    return picture;
+}
+
 QString text(const std::u16string &value)
 {
     return QString::fromStdU16String(value);
@@ -41,6 +51,7 @@ frmAbout::frmAbout(Services &services, QWidget *parent)
     placeClientAt(this, designedPlace);
     paintLine(m_ui->Line1_0, Qt::white);
     paintLine(m_ui->Line1_1, QColor(128, 128, 128));
+    showScaledPicture(m_ui->picIcon, aboutPicture(), QSize(32, 32));
     m_ui->cmdOK->setFocus();
 
     connectHandler(services.guard, m_ui->cmdOK, &QPushButton::clicked, this,

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Checks a built Debian package (scripts/package.sh --check runs this): lintian finds no error
-# and no warning that an override does not justify, the menu entries and the AppStream
-# description are valid, Sweepwright's removal script sits beside it and, refused, says so in a
-# window, and Velmora, unpacked into a scratch folder, starts and shows its window.
+# Checks a built Debian package (scripts/package.sh --check runs this): lintian, pedantic, finds
+# nothing that an override does not justify (its experimental tags are shown, not counted), the
+# menu entries are valid, the AppStream description is valid without even a pedantic remark and
+# names the menu entry it describes, Sweepwright's removal script sits beside it and, refused,
+# says so in a window, and Velmora, unpacked into a scratch folder, starts and shows its window.
 set -euo pipefail
 
 deb="$1"
@@ -16,24 +17,30 @@ fail() {
 }
 
 echo "lintian"
-lintian --fail-on error,warning "$deb" 2> >(grep -v 'running with root privileges' >&2) ||
-    fail "lintian reports errors or warnings"
+lintian --pedantic --display-info --display-experimental --fail-on error,warning,info,pedantic \
+    "$deb" 2> >(grep -v 'running with root privileges' >&2) ||
+    fail "lintian reports what no override justifies"
 
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 dpkg-deb -x "$deb" "$scratch"
 
 echo "menu entries"
-for entry in velmora sweepwright; do
+for entry in com.example.velmora com.example.sweepwright; do
     desktop-file-validate "$scratch/usr/share/applications/$entry.desktop" ||
         fail "$entry.desktop is not valid"
 done
-grep -qx 'Exec=/usr/lib/velmora/Sweepwright' "$scratch/usr/share/applications/sweepwright.desktop" ||
+grep -qx 'Exec=/usr/lib/velmora/Sweepwright' \
+    "$scratch/usr/share/applications/com.example.sweepwright.desktop" ||
     fail "Sweepwright's menu entry does not start it by its full path"
 
 echo "AppStream"
-appstreamcli validate --no-net "$scratch"/usr/share/metainfo/*.metainfo.xml ||
-    fail "the AppStream description is not valid"
+# The whole tree, so that the description's ID must name an installed menu entry.
+report="$(appstreamcli validate-tree --pedantic --no-net "$scratch")" ||
+    fail "the AppStream description is not valid: $report"
+if grep -q '^ *[EWIP]: ' <<<"$report"; then
+    fail "AppStream remarks on the description: $report"
+fi
 
 echo "Sweepwright and its script"
 private="$scratch/usr/lib/velmora"

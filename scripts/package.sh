@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package of both programs into build/package/ and prints its path. With
 # --check it then checks the package as a user's system would meet it: lintian, the menu
-# entries, the AppStream description, and Velmora started from the unpacked package.
+# entries, the AppStream description, and Velmora started from the unpacked package; and it
+# builds the package again from a fresh clone of the last commit, which must give the same
+# file, byte for byte.
 #
 # The package is made by CPack from the CMake install rules (see packaging/CMakeLists.txt for
 # why CPack rather than dpkg-buildpackage), built with Debian's own hardening flags.
@@ -22,6 +24,13 @@ esac
 
 "$root/scripts/setup.sh" --packages-only
 
+# Every file time in the package is the last commit's, so that the same commit gives the same
+# package wherever it is built (the programs' resources hold no times at all); the compiler
+# writes the source folder's path as ".".
+if epoch="$(git -C "$root" log -1 --format=%ct 2>/dev/null)"; then
+    export SOURCE_DATE_EPOCH="$epoch"
+fi
+cd "$root"
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
 ldflags="$(dpkg-buildflags --get LDFLAGS)"
@@ -37,4 +46,20 @@ echo "$deb"
 
 if $check; then
     "$root/scripts/check-package.sh" "$deb"
+
+    echo "the same package from a fresh clone"
+    if [[ -n "$(git -C "$root" status --porcelain --untracked-files=no)" ]]; then
+        echo "package check failed: the checkout has changes not committed; a clone would not hold them" >&2
+        exit 1
+    fi
+    clone="$(mktemp -d)"
+    trap 'rm -rf "$clone"' EXIT
+    git clone --quiet --no-hardlinks --no-checkout "$root" "$clone/velmora"
+    git -C "$clone/velmora" checkout --quiet --detach "$(git -C "$root" rev-parse HEAD)"
+    again="$("$clone/velmora/scripts/package.sh" | tail -n 1)"
+    cmp "$deb" "$again" || {
+        echo "package check failed: two builds of one commit differ (diffoscope shows where)" >&2
+        exit 1
+    }
+    echo "package check passed: the package is reproducible"
 fi

@@ -1,23 +1,23 @@
 #!/usr/bin/env bash
-# Builds and starts a program: Velmora (the default) or Sweepwright.
-# Without a display, the program runs under Xvfb instead: the script saves a screenshot of its
-# window after the first clock tick, and one of the window enlarged to show every label,
-# prints the pictures' paths and exits.
+# Builds the two programs alone (preset "programs": optimised, without tests or benchmarks) and
+# starts one: Velmora (the default) or Sweepwright.
+# Without a display, the program runs under Xvfb instead: the script photographs its windows at
+# 100 % and at 200 % into build/screenshots/, prints the pictures' paths and exits.
 set -euo pipefail
 
 program="${1:-Velmora}"
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 case "$program" in
-Velmora) binary="$root/build/default/countdown/Velmora" ;;
-Sweepwright) binary="$root/build/default/uninstaller/Sweepwright" ;;
+Velmora) binary="$root/build/programs/countdown/Velmora" ;;
+Sweepwright) binary="$root/build/programs/uninstaller/Sweepwright" ;;
 *)
     echo "usage: $0 [Velmora|Sweepwright]" >&2
     exit 2
     ;;
 esac
 
-"$root/scripts/setup.sh" default
+"$root/scripts/setup.sh" programs
 
 if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
     exec "$binary"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs inside an X server (see run.sh): starts a program, photographs its windows at 100 % and
-# its first window at 200 %, ends it.
+# its first window at 200 % (Velmora's Help window and About box too), ends it.
 set -euo pipefail
 
 program="$1"
@@ -75,4 +75,10 @@ if [[ "$program" == Velmora ]]; then
     sleep 0.5
     import -window "$help" "$shots/$program-Help-200.png"
     echo "$shots/$program-Help-200.png"
+    # Help, About from the keyboard, as at 100 %.
+    xdotool windowfocus --sync "$window" key alt+h sleep 0.3 key a 2>/dev/null
+    about="$(timeout 20 xdotool search --sync --onlyvisible --name '^About Velmora$' | head -n 1)"
+    sleep 0.5
+    import -window "$about" "$shots/$program-About-200.png"
+    echo "$shots/$program-About-200.png"
 fi

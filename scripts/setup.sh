@@ -1,20 +1,28 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests, the headless run and the Debian package
-# need (only those missing), then configures and builds one CMake preset (default: "default");
-# with --packages-only it stops after installing.
+# Installs the Debian packages a CMake preset needs (only those missing), then configures and
+# builds it (default: "default"); with --packages-only it installs what every preset but
+# windows-tests needs and stops.
 set -euo pipefail
 
 preset="${1:-default}"
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
+# The compiler, CMake and Qt; the fonts the windows are laid out for (fonts-wine) and a common
+# one for the tests that do without them; an X server without a screen, and the tools that
+# drive and photograph it, for a run without a display.
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-wine fonts-dejavu-core
     xvfb xauth xdotool imagemagick
-    clang-14 libclang-rt-14-dev
-    dpkg-dev file lintian desktop-file-utils appstream pkexec
 )
+if [[ $preset != programs ]]; then
+    # Clang's fuzzer and sanitizers, and the tools that build and check the Debian package.
+    packages+=(
+        clang-14 libclang-rt-14-dev
+        dpkg-dev file lintian desktop-file-utils appstream pkexec
+    )
+fi
 if [[ $preset == windows-tests ]]; then
     # The Windows-only code, cross-built and run under Wine, and the icons' reader: no Qt.
     packages=(

@@ -1,7 +1,8 @@
 // Every window at the scale CTest gives it (QT_SCALE_FACTOR), with the stand-in fonts or, given
-// "--without-stand-ins", as on a system that has none: every caption fits its control, and every
+// "--without-stand-ins", as on a system that has none: every caption fits its control, every
 // text is drawn from glyph outlines or from a bitmap made for its very pixel size, never from a
-// small bitmap stretched to size.
+// small bitmap stretched to size, wrapped lines are spaced as on Windows, and the pictures are
+// drawn from bitmaps made for the scale.
 
 #include "applicationsetup.h"
 #include "fakeservices.h"
@@ -22,6 +23,7 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -70,11 +72,14 @@ private slots:
 
     void captionFitsItsControl_data();
     void captionFitsItsControl();
-    void textIsDrawnAtItsSize_data();
-    void textIsDrawnAtItsSize();
+    void drawnAtItsSize_data();
+    void drawnAtItsSize();
 
 private:
-    void addTextRows();
+    void addTextRows(const char *aspect = nullptr);
+    void checkGlyphs(const QWidget *widget);
+    void checkLinePitch(QLabel *label);
+    void checkPicture(QLabel *label, const QString &drawnFor, int size);
     QWidget *control(const QString &form, const QString &name) const;
 
     std::unique_ptr<FakeServices> m_fakes;
@@ -114,16 +119,21 @@ QWidget *ScalingTest::control(const QString &form, const QString &name) const
     return nullptr;
 }
 
-void ScalingTest::addTextRows()
+void ScalingTest::addTextRows(const char *aspect)
 {
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("name");
+    if (aspect)
+        QTest::addColumn<QString>("aspect");
     for (const std::unique_ptr<QWidget> &window : m_windows) {
         for (QWidget *widget : window->findChildren<QWidget *>()) {
-            if (!widget->objectName().isEmpty() && !shownText(widget).isEmpty())
-                QTest::addRow("%s.%s", qPrintable(window->objectName()),
-                              qPrintable(widget->objectName()))
-                    << window->objectName() << widget->objectName();
+            if (widget->objectName().isEmpty() || shownText(widget).isEmpty())
+                continue;
+            QTestData &row = QTest::addRow("%s.%s", qPrintable(window->objectName()),
+                                           qPrintable(widget->objectName()))
+                << window->objectName() << widget->objectName();
+            if (aspect)
+                row << QString::fromLatin1(aspect);
         }
     }
 }
@@ -195,16 +205,35 @@ void ScalingTest::captionFitsItsControl()
     }
 }
 
-void ScalingTest::textIsDrawnAtItsSize_data()
+void ScalingTest::drawnAtItsSize_data()
 {
-    addTextRows();
+    addTextRows("glyphs");
+    // Three lines of Tahoma, which Wine's file would set one em apart.
+    QTest::newRow("Phase2.Label2 line pitch") << "Phase2" << "Label2" << "line pitch";
+    QTest::newRow("frmAbout.picIcon picture") << "frmAbout" << "picIcon" << "picture";
+    QTest::newRow("Main.Image1 picture") << "Main" << "Image1" << "picture";
 }
 
-void ScalingTest::textIsDrawnAtItsSize()
+void ScalingTest::drawnAtItsSize()
 {
     QFETCH(QString, form);
     QFETCH(QString, name);
+    QFETCH(QString, aspect);
     QWidget *widget = control(form, name);
+    QVERIFY(widget);
+    if (aspect == QLatin1String("line pitch"))
+        checkLinePitch(qobject_cast<QLabel *>(widget));
+    else if (name == QLatin1String("picIcon"))
+        checkPicture(qobject_cast<QLabel *>(widget), QStringLiteral(":/about/about-%1.png"), 32);
+    else if (name == QLatin1String("Image1"))
+        checkPicture(qobject_cast<QLabel *>(widget),
+                     QStringLiteral(":/sweepwright/icons/sweepwright-%1.png"), 48);
+    else
+        checkGlyphs(widget);
+}
+
+void ScalingTest::checkGlyphs(const QWidget *widget)
+{
     const QRawFont face = QRawFont::fromFont(widget->font());
     QVERIFY(face.isValid());
 
@@ -224,6 +253,67 @@ void ScalingTest::textIsDrawnAtItsSize()
              qPrintable(QStringLiteral("%1 has no outlines and strikes of %2 pixels, drawn at %3")
                             .arg(QFontInfo(widget->font()).family(), listed.join(u','))
                             .arg(devicePixels)));
+}
+
+// Windows sets Tahoma's lines about 1.2 em apart, and MS Sans Serif's 13 pixels apart at 11
+// pixels to the em. The label is filled with capitals, whose tops stand on one row in every
+// line, and photographed at the screen's scale.
+void ScalingTest::checkLinePitch(QLabel *label)
+{
+    QVERIFY(label && label->wordWrap());
+    const QString caption = label->text();
+    label->setText(QStringLiteral("HHHH ").repeated(40));
+    const QImage shot = label->grab().toImage();
+    label->setText(caption);
+
+    QList<int> lineTops;
+    bool inkAbove = false;
+    for (int y = 0; y < shot.height(); ++y) {
+        bool ink = false;
+        for (int x = 0; x < shot.width() && !ink; ++x)
+            ink = qGray(shot.pixel(x, y)) < 128;
+        if (ink && !inkAbove)
+            lineTops.append(y);
+        inkAbove = ink;
+    }
+    QVERIFY2(lineTops.size() >= 3, qPrintable(QStringLiteral("%1 lines").arg(lineTops.size())));
+    const qreal pitch = qreal(lineTops.last() - lineTops.first()) / qreal(lineTops.size() - 1);
+    const qreal em = QRawFont::fromFont(label->font()).pixelSize() * label->devicePixelRatioF();
+    QVERIFY2(pitch >= 1.12 * em && pitch <= 1.3 * em,
+             qPrintable(QStringLiteral("lines %1 px apart at %2 px to the em").arg(pitch).arg(em)));
+}
+
+// The picture is the bitmap made for its size in device pixels, drawn pixel for pixel: a
+// smaller one scaled up differs along every edge.
+void ScalingTest::checkPicture(QLabel *label, const QString &drawnFor, int size)
+{
+    QVERIFY(label);
+    const int devicePixels = qRound(size * label->devicePixelRatioF());
+    const QImage expected = QImage(drawnFor.arg(devicePixels)).convertToFormat(QImage::Format_ARGB32);
+    QVERIFY2(!expected.isNull(), qPrintable(QStringLiteral("no picture of %1 pixels").arg(devicePixels)));
+    const QImage shot = label->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+
+    // Wherever the label puts it: compared on the picture's opaque pixels only.
+    const auto drawnAt = [&](int left, int top) {
+        for (int y = 0; y < expected.height(); ++y) {
+            for (int x = 0; x < expected.width(); ++x) {
+                const QRgb want = expected.pixel(x, y);
+                const QRgb got = shot.pixel(left + x, top + y);
+                if (qAlpha(want) == 255
+                    && (std::abs(qRed(want) - qRed(got)) > 8 || std::abs(qGreen(want) - qGreen(got)) > 8
+                        || std::abs(qBlue(want) - qBlue(got)) > 8))
+                    return false;
+            }
+        }
+        return true;
+    };
+    for (int top = 0; top + expected.height() <= shot.height(); ++top) {
+        for (int left = 0; left + expected.width() <= shot.width(); ++left) {
+            if (drawnAt(left, top))
+                return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("the picture of %1 pixels is not drawn as it is").arg(devicePixels)));
 }
 
 int main(int argc, char *argv[])

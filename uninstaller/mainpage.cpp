@@ -2,6 +2,7 @@
 #include "ui_mainpage.h"
 
 #include "phase2.h"
+#include "scaledpicture.h"
 #include "services.h"
 #include "wizardpage.h"
 
@@ -15,6 +16,7 @@ Main::Main(Services &services, ProgramFolder scriptFolder, QWidget *parent)
 {
     m_ui->setupUi(this);
     prepareWizardPage(this, m_ui->Label1, m_ui->Label2);
+    showScaledPicture(m_ui->Image1, sweepwrightIcon(), QSize(48, 48));
     m_ui->Command1->setFocus();
 
     connectHandler(m_services.guard, m_ui->Command1, &QPushButton::clicked, this,

@@ -77,7 +77,7 @@ void prepareWizardPage(QWidget *page, QLabel *title, QLabel *text)
 QIcon sweepwrightIcon()
 {
     QIcon icon;
-    for (const int size : { 16, 32, 48 })
+    for (const int size : { 16, 32, 48, 60, 72, 96 })
         icon.addFile(QStringLiteral(":/sweepwright/icons/sweepwright-%1.png").arg(size),
                      QSize(size, size));
     return icon;

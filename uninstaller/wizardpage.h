@@ -11,5 +11,6 @@ class QWidget;
 // comes within the system's double-click interval of its opening.
 void prepareWizardPage(QWidget *page, QLabel *title, QLabel *text);
 
-// The program's icon in the sizes the system asks for.
+// The program's icon in the sizes the system asks for, and the first page's picture of it at
+// 100, 125, 150 and 200 %.
 QIcon sweepwrightIcon();

@@ -2,8 +2,8 @@
 # Renders the program's icon from its drawing (velmora.mvg) into the PNG sizes the windows show
 # and the Windows .ico: 32 by 32 in 2 colours, 32 by 32 and 16 by 16 in 16 colours, each a
 # palette image (icoutils' icotool); the SVG of the hicolor theme; and the About box's picture
-# from about.mvg. The rendered files are kept in the tree, so a build needs no ImageMagick; run
-# this again after changing a drawing.
+# from about.mvg, at 32 pixels and at the sizes a scaled screen needs. The rendered files are
+# kept in the tree, so a build needs no ImageMagick; run this again after changing a drawing.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
@@ -30,13 +30,17 @@ icotool --create --output=velmora.ico --bit-depth=1 "$work/32-2.png" \
 # The scalable icon of the hicolor theme, from the same drawing.
 awk -v size=32 -f ../../scripts/mvg2svg.awk velmora.mvg > velmora.svg
 
-# The About box's picture: 32 by 32 in at most 16 colours, for the window and as an .ico.
-convert -size 32x32 xc:none -draw "$(grep -v '^#' about.mvg)" \
-    -channel A -threshold 50% +channel -channel RGB -colors 15 +channel \
-    -define png:exclude-chunks=date,time "PNG8:about-32.png"
-colours="$(identify -format '%k' about-32.png)"
-if ((colours > 16)); then
-    echo "about-32.png has $colours colours, more than 16" >&2
-    exit 1
-fi
+# The About box's picture: 32 by 32 in at most 16 colours, for the window and as an .ico; and the
+# same drawing, in the same colours, for screens scaled to 125, 150 and 200 %.
+for size in 32 40 48 64; do
+    scale="$(awk "BEGIN { print $size / 32 }")"
+    convert -size "${size}x${size}" xc:none -draw "scale $scale,$scale $(grep -v '^#' about.mvg)" \
+        -channel A -threshold 50% +channel -channel RGB -colors 15 +channel \
+        -define png:exclude-chunks=date,time "PNG8:about-$size.png"
+    colours="$(identify -format '%k' "about-$size.png")"
+    if ((colours > 16)); then
+        echo "about-$size.png has $colours colours, more than 16" >&2
+        exit 1
+    fi
+done
 icotool --create --output=about.ico --bit-depth=4 about-32.png

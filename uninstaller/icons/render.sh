@@ -9,7 +9,9 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 large="$(mktemp --suffix=.png)"
 trap 'rm -f "$large" "$large".*.png' EXIT
 convert -size 192x192 xc:none -draw "$(grep -v '^#' sweepwright.mvg)" "$large"
-for size in 48 32 16; do
+# 48 pixels for the first page's picture and the window, and that picture for screens scaled to
+# 125, 150 and 200 %.
+for size in 96 72 60 48 32 16; do
     convert "$large" -filter Lanczos -resize "${size}x${size}" -colors 256 "PNG32:sweepwright-$size.png"
 done
 # ImageMagick writes every .ico image with 32 bits; icotool writes each with a palette of 256
