@@ -106,6 +106,9 @@ void SweepwrightRealStartTest::cleanup()
         qputenv("PATH", m_savedPath);
     qunsetenv("SWEEPWRIGHT_TEST_MARKERS");
     m_fake.messages.shown.clear();
+    // By its bytes: a folder name that is no valid text cannot be removed through QDir.
+    if (m_root)
+        std::filesystem::remove_all(QFile::encodeName(m_root->path()).toStdString());
     m_root.reset();
 }
 
