@@ -15,6 +15,11 @@ fail() {
     exit 1
 }
 command -v /usr/bin/pkexec >/dev/null || fail "pkexec is not installed (run scripts/setup.sh)"
+if [[ $(id -u) -ne 0 ]]; then
+    # As yourself, your desktop's password dialog could come up and the removal go through.
+    echo "removal check skipped: it runs Sweepwright as the user $user, which needs root"
+    exit 0
+fi
 
 work="$(mktemp -d)"
 chmod 755 "$work" "$unpacked"
