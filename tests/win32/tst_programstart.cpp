@@ -106,11 +106,12 @@ TEST_CASE("paths that cmd.exe would misread, and scripts that are not there, are
     };
     for (const Row &row : rows) {
         std::printf("  row: %s\n", row.name);
-        win32::ProcessStart start { L"untouched", L"untouched" };
+        win32::ProcessStart start { L"untouched", L"untouched", L"untouched" };
         const std::wstring refusal = win32::prepareScriptStart(row.script, row.folder, start);
         CHECK(!refusal.empty());
         CHECK_EQUAL(start.application, std::wstring(L"untouched"));
         CHECK_EQUAL(start.commandLine, std::wstring(L"untouched"));
+        CHECK_EQUAL(start.workingFolder, std::wstring(L"untouched"));
     }
     win32::ProcessStart start;
     CHECK(win32::prepareScriptStart(base + L"\\missing\\Sweepwright.cmd",
@@ -139,7 +140,8 @@ TEST_CASE("window style 1 starts the program normal and focused")
     DeleteFileW(report.c_str());
     const std::wstring self = ownPath();
     const win32::ProcessStart start { self,
-                                      L"\"" + self + L"\" --report-startup \"" + report + L"\"" };
+                                      L"\"" + self + L"\" --report-startup \"" + report + L"\"",
+                                      {} };
     CHECK_EQUAL(win32::startDetached(start, 1), 0UL);
     CHECK(waitFor(report));
     Sleep(200);
@@ -150,7 +152,7 @@ TEST_CASE("window style 1 starts the program normal and focused")
 TEST_CASE("a program that cannot be started gives the system's reason")
 {
     const win32::ProcessStart start { L"C:\\no such folder\\MSINFO32.EXE",
-                                      L"\"C:\\no such folder\\MSINFO32.EXE\"" };
+                                      L"\"C:\\no such folder\\MSINFO32.EXE\"", {} };
     const unsigned long error = win32::startDetached(start, 1);
     CHECK(error != 0);
     CHECK(!win32::systemMessage(error).empty());
