@@ -7,8 +7,6 @@
 
 #include <QDir>
 
-#include <windows.h>
-
 namespace {
 
 std::wstring toWide(const QString &text)
@@ -16,15 +14,16 @@ std::wstring toWide(const QString &text)
     return text.toStdWString();
 }
 
-// A command script runs only through the system's cmd.exe, with a command line written for it:
-// QProcess quotes arguments only for programs that parse them the C runtime's way.
-StartResult startScript(const QString &script, const QStringList &arguments, WindowStyle style)
+// Every program starts through the one Qt-free start that the tests under Wine prove: a command
+// script only through the system's cmd.exe, with a command line written for it (QProcess quotes
+// arguments only for programs that parse them the C runtime's way), any other by its path.
+StartResult startWithoutQt(const QString &program, const QStringList &arguments, WindowStyle style)
 {
     if (!arguments.isEmpty())
-        return { false, QStringLiteral("A command script is started without arguments.") };
+        return { false, QStringLiteral("A program is started without arguments.") };
     win32::ProcessStart start;
-    const std::wstring refusal = win32::prepareScriptStart(
-        toWide(QDir::toNativeSeparators(script)), win32::systemFolder(), start);
+    const std::wstring refusal = win32::prepareStart(
+        toWide(QDir::toNativeSeparators(program)), win32::systemFolder(), start);
     if (!refusal.empty())
         return { false, QString::fromStdWString(refusal) };
     const unsigned long error = win32::startDetached(start, static_cast<int>(style));
@@ -65,7 +64,8 @@ QString scriptProblem(const QString &program)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray head = file.read(256);
-    if (head.startsWith("\x7f" "ELF"))
+    if (head.startsWith("\x7f"
+                        "ELF"))
         return {}; // a program: the system's words are the best there are
     if (!head.startsWith("#!"))
         return QStringLiteral("%1 is neither a program nor a script: a script must name its "
@@ -94,7 +94,9 @@ QString scriptProblem(const QString &program)
 QString startProblem(const QString &program)
 {
     const QByteArray path = QFile::encodeName(program);
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (stat(path.constData(), &info) != 0)
         return errno == ENOENT || errno == ENOTDIR
             ? QStringLiteral("%1 does not exist.").arg(program)
@@ -113,38 +115,29 @@ QString startProblem(const QString &program)
 } // namespace
 #endif
 
-StartResult SystemProgramStarter::start(const QString &program, const QStringList &arguments,
-                                        WindowStyle style)
+StartResult SystemProgramStarter::start(
+    const QString &program, const QStringList &arguments, WindowStyle style)
 {
     if (program.isEmpty())
         return { false, QStringLiteral("No program was named.") };
 
+#ifdef _WIN32
+    return startWithoutQt(program, arguments, style);
+#else
     QProcess process;
     process.setProgram(program);
     process.setArguments(arguments);
-#ifdef _WIN32
-    if (win32::isCommandScript(toWide(program)))
-        return startScript(program, arguments, style);
-    process.setCreateProcessArgumentsModifier(
-        [style](QProcess::CreateProcessArguments *args) {
-            args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
-            args->startupInfo->wShowWindow = win32::showStateFor(static_cast<int>(style));
-            args->flags |= CREATE_NEW_CONSOLE;
-        });
-#else
     // A window's placement and focus belong to the started program and the window manager.
     // A script is started directly: it must be executable and names its own interpreter.
     Q_UNUSED(style);
-#endif
     qint64 pid = 0;
     if (process.startDetached(&pid))
         return { true, {} };
     QString reason = process.errorString();
-#ifndef _WIN32
     if (const QString problem = startProblem(program); !problem.isEmpty())
         reason = problem;
-#endif
     if (reason.isEmpty())
         reason = QStringLiteral("The program could not be started.");
     return { false, reason };
+#endif
 }
