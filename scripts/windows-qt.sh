@@ -59,9 +59,12 @@ apt_options=(
 )
 
 echo "==> Fetching the source of $package $debian_version"
-if ! apt-get "${apt_options[@]}" -q update >"$work/apt-update.log" 2>&1; then
-    cat "$work/apt-update.log" >&2
-    fail "could not read the Debian archive's source index (no network?)."
+# apt-get update succeeds even when no index could be fetched, so what it fetched is looked at.
+apt-get "${apt_options[@]}" -q update >"$work/apt-update.log" 2>&1 || true
+if ! compgen -G "$apt_dir/lists/*_Sources*" >/dev/null; then
+    grep -E '^(E|W|Err):' "$work/apt-update.log" >&2 || cat "$work/apt-update.log" >&2
+    fail "could not fetch the source index of the Debian archive (no network?) from:
+$(cut -d' ' -f3- "$apt_dir/sources.list")"
 fi
 if ! (cd "$work" && apt-get "${apt_options[@]}" -q source "$package=$debian_version") >"$work/apt-source.log" 2>&1; then
     cat "$work/apt-source.log" >&2
@@ -87,14 +90,22 @@ cmake -S "$source_dir" -B "$work/build" -G Ninja \
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_tabletevent=OFF -DFEATURE_vulkan=OFF \
     -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_pkg_config=OFF -DFEATURE_system_zlib=OFF \
     -DFEATURE_optimize_size=ON -DFEATURE_opengl=ON \
-    >"$work/configure.log" 2>&1 || {
-    tail -n 40 "$work/configure.log" >&2
-    fail "configuring Qt failed; the whole log was $work/configure.log (removed now)."
+    >"$cache/qt-$qt_version-mingw-configure.log" 2>&1 || {
+    tail -n 40 "$cache/qt-$qt_version-mingw-configure.log" >&2
+    fail "configuring Qt failed; the whole log is $cache/qt-$qt_version-mingw-configure.log."
 }
+rm -f "$cache/qt-$qt_version-mingw-configure.log"
 
-echo "==> Building Qt $qt_version for MinGW-w64 (about 1,050 steps)"
-NINJA_STATUS='[%f/%t %es] ' cmake --build "$work/build" --parallel "${VELMORA_QT_JOBS:-$(nproc)}"
+# Only the steps' progress is shown; Qt's own warnings go to the log, which is kept on failure.
+echo "==> Building Qt $qt_version for MinGW-w64 (about 1,130 steps)"
+log="$cache/qt-$qt_version-mingw-build.log"
+if ! NINJA_STATUS='[%f/%t %es] ' cmake --build "$work/build" --parallel "${VELMORA_QT_JOBS:-$(nproc)}" 2>&1 \
+    | tee "$log" | grep --line-buffered -E '^\[[0-9]+/[0-9]+ '; then
+    tail -n 40 "$log" >&2
+    fail "building Qt failed; the whole log is $log."
+fi
 cmake --install "$work/build" >/dev/null
+rm -f "$log"
 
 echo "$debian_version" >"$install_dir/velmora-qt.stamp"
 rm -rf "$prefix"
