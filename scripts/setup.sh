@@ -24,7 +24,7 @@ if [[ $preset == windows ]]; then
         cmake ninja-build dpkg-dev
         qt6-base-dev qt6-base-dev-tools libgl-dev
         g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-        wine wine64 xvfb xauth
+        wine wine64 xvfb xauth xdotool
     )
 elif [[ $preset == windows-tests ]]; then
     # The Windows-only code, cross-built and run under Wine, and the icons' reader: no Qt.
