@@ -78,7 +78,8 @@ install_dir="$work/install"
 echo "==> Configuring Qt $qt_version for MinGW-w64"
 # OpenGL stays on: the windows platform plugin of this version does not compile without it (it is
 # loaded at run time, so nothing needs an OpenGL driver). Tablet events need wintab, which Debian
-# removed from the source. Direct2D would only add a second copy of the windows platform plugin.
+# removed from the source. Direct2D stays on as well: without it this version's Gui leaves out the
+# DirectWrite font database that the windows platform plugin still links against.
 cmake -S "$source_dir" -B "$work/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
     -DCMAKE_BUILD_TYPE=Release \
@@ -89,7 +90,7 @@ cmake -S "$source_dir" -B "$work/build" -G Ninja \
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_tabletevent=OFF -DFEATURE_vulkan=OFF \
     -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_pkg_config=OFF -DFEATURE_system_zlib=OFF \
-    -DFEATURE_optimize_size=ON -DFEATURE_opengl=ON -DFEATURE_direct2d=OFF \
+    -DFEATURE_optimize_size=ON -DFEATURE_opengl=ON \
     >"$cache/qt-$qt_version-mingw-configure.log" 2>&1 || {
     tail -n 40 "$cache/qt-$qt_version-mingw-configure.log" >&2
     fail "configuring Qt failed; the whole log is $cache/qt-$qt_version-mingw-configure.log."
