@@ -12,3 +12,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Qt for Windows, as scripts/windows-qt.sh builds it, for the preset "windows". Its host tools
+# (moc, uic, rcc) are the build machine's own Qt of the same version.
+if(VELMORA_WINDOWS_QT)
+    list(APPEND CMAKE_FIND_ROOT_PATH ${VELMORA_WINDOWS_QT})
+    list(APPEND CMAKE_PREFIX_PATH ${VELMORA_WINDOWS_QT})
+endif()

@@ -17,7 +17,6 @@ constexpr RegistryKey registryLocalMachine = 0x80000002;
 // Value types, numbered as the system numbers them.
 namespace RegistryType {
 constexpr std::uint32_t string = 1;       // REG_SZ: UTF-16LE, usually with its terminating zero
-constexpr std::uint32_t expandString = 2; // REG_EXPAND_SZ
 constexpr std::uint32_t binary = 3;       // REG_BINARY
 constexpr std::uint32_t dword = 4;        // REG_DWORD: four bytes, little-endian
 } // namespace RegistryType
@@ -26,7 +25,6 @@ constexpr std::uint32_t dword = 4;        // REG_DWORD: four bytes, little-endia
 namespace RegistryError {
 constexpr RegistryResult success = 0;
 constexpr RegistryResult fileNotFound = 2; // no such key or value
-constexpr RegistryResult accessDenied = 5;
 constexpr RegistryResult invalidHandle = 6;
 constexpr RegistryResult moreData = 234; // the value is longer than the buffer
 } // namespace RegistryError

@@ -14,11 +14,6 @@ QString RuntimeError::message() const
     return QStringLiteral("Run-time error '%1':\n\n%2").arg(m_number).arg(m_description);
 }
 
-RuntimeError RuntimeError::invalidProcedureCall()
-{
-    return { 5, QStringLiteral("Invalid procedure call or argument") };
-}
-
 RuntimeError RuntimeError::overflow()
 {
     return { 6, QStringLiteral("Overflow") };

@@ -20,7 +20,6 @@ public:
     // The report the runtime shows before it ends the program.
     QString message() const;
 
-    static RuntimeError invalidProcedureCall(); // 5
     static RuntimeError overflow();             // 6
     static RuntimeError outOfMemory();          // 7
     static RuntimeError typeMismatch();         // 13

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a CMake preset needs (only those missing), then configures and
 # builds it (default: "default"); with --packages-only it installs what every preset but
-# windows-tests needs and stops.
+# windows-tests and windows needs and stops. The preset "windows" first builds Qt for Windows
+# once (scripts/windows-qt.sh; over an hour on two busy cores).
 set -euo pipefail
 
 preset="${1:-default}"
@@ -23,7 +24,17 @@ if [[ $preset != programs ]]; then
         dpkg-dev file lintian desktop-file-utils appstream pkexec
     )
 fi
-if [[ $preset == windows-tests ]]; then
+if [[ $preset == windows ]]; then
+    # Both programs and the tests for Windows: Qt for Windows is built from Debian's qtbase
+    # source with MinGW-w64 (scripts/windows-qt.sh), with the host's Qt tools of the same version;
+    # the tests run under Wine on a private X server.
+    packages=(
+        cmake ninja-build dpkg-dev
+        qt6-base-dev qt6-base-dev-tools libgl-dev
+        g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+        wine wine64 xvfb xauth xdotool
+    )
+elif [[ $preset == windows-tests ]]; then
     # The Windows-only code, cross-built and run under Wine, and the icons' reader: no Qt.
     packages=(
         cmake ninja-build
@@ -54,5 +65,9 @@ if [[ "$preset" == --packages-only ]]; then
 fi
 
 cd "$root"
+if [[ $preset == windows ]]; then
+    VELMORA_WINDOWS_QT="$("$root/scripts/windows-qt.sh" | tail -n 1)"
+    export VELMORA_WINDOWS_QT
+fi
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"

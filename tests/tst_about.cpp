@@ -4,6 +4,7 @@
 
 #include "fakeservices.h"
 #include "frmabout.h"
+#include "taskbar.h"
 #include "testmain.h"
 #include "velmo.h"
 
@@ -101,7 +102,7 @@ void AboutTest::opensAtItsFixedPlaceWithTitleAndVersion()
     // The client area's top-left corner on the screen, and its size; not centred
     QCOMPARE(about->geometry(), QRect(2340 / 15, 1935 / 15, 5730 / 15, 3825 / 15));
     QCOMPARE(about->minimumSize(), about->maximumSize());
-    QCOMPARE(about->windowType(), Qt::Tool); // kept out of the taskbar
+    QVERIFY2(keptOutOfTaskbar(about), "a taskbar entry of its own");
     QVERIFY(about->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!about->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(!about->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));

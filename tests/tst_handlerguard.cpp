@@ -105,7 +105,8 @@ void HandlerGuardTest::connectedHandlersRunThroughTheGuard()
 
     // THEN the error is reported instead of escaping into the loop
     QTRY_COMPARE(fakes.programEnd.endings.size(), 1);
-    QCOMPARE(fakes.messages.shown.first().prompt, QStringLiteral("Run-time error '6':\n\nOverflow"));
+    QCOMPARE(
+        fakes.messages.shown.first().prompt, QStringLiteral("Run-time error '6':\n\nOverflow"));
 }
 
 void HandlerGuardTest::theRealEndStopsTheProcessAtOnce()
@@ -113,12 +114,14 @@ void HandlerGuardTest::theRealEndStopsTheProcessAtOnce()
     QProcess probe;
     probe.start(QStringLiteral(GUARD_PROBE_PATH), {});
     QVERIFY(probe.waitForFinished(20000));
-    const QString output = QString::fromLocal8Bit(probe.readAllStandardOutput());
+    // A Windows program's standard output ends its lines with CR LF.
+    const QString output = QString::fromLocal8Bit(probe.readAllStandardOutput())
+                               .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 
     QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
     QVERIFY(probe.exitCode() != 0);
     QVERIFY2(output.contains(QStringLiteral("[Probe] (16) Run-time error '13':\n\nType mismatch")),
-             qPrintable(output));
+        qPrintable(output));
     // Nothing runs after the report: no later handler, no orderly return from the loop, no
     // exit handler.
     QVERIFY2(!output.contains(QStringLiteral("after the error")), qPrintable(output));

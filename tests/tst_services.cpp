@@ -32,6 +32,8 @@ private slots:
     void theRealMessageBoxShowsWhatItIsGiven();
     void startingAMissingProgramSaysWhy();
 #ifndef _WIN32
+    // Why the system cannot run a script it starts itself; on Windows cmd.exe runs the script,
+    // and tests/win32 proves that start.
     void aScriptThatCannotStartSaysWhatIsWrong_data();
     void aScriptThatCannotStartSaysWhatIsWrong();
 #endif

@@ -55,18 +55,6 @@ void FakeRegistry::set(const std::u16string &keyPath, const std::u16string &name
     store.setValue(keyPath, name, { type, std::move(data) });
 }
 
-void FakeRegistry::setString(const std::u16string &keyPath, const std::u16string &name,
-                             const std::u16string &text)
-{
-    std::vector<unsigned char> data;
-    for (const char16_t c : text) {
-        data.push_back(static_cast<unsigned char>(c & 0xFF));
-        data.push_back(static_cast<unsigned char>(c >> 8));
-    }
-    data.insert(data.end(), { 0, 0 });
-    set(keyPath, name, RegistryType::string, std::move(data));
-}
-
 FakeServices::FakeServices(const QString &programTitle)
     : messages(programTitle)
     , guard(messages, programEnd)

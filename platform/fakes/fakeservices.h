@@ -17,7 +17,6 @@ public:
     QDateTime now() override;
 
     void set(const QDateTime &now) { m_now = now; }
-    void advanceSeconds(qint64 seconds) { m_now = m_now.addSecs(seconds); }
     int readings() const { return m_readings; }
 
 private:
@@ -103,8 +102,6 @@ public:
     // keyPath from the root's name, as "HKEY_LOCAL_MACHINE\SOFTWARE\...".
     void set(const std::u16string &keyPath, const std::u16string &name, std::uint32_t type,
              std::vector<unsigned char> data);
-    void setString(const std::u16string &keyPath, const std::u16string &name,
-                   const std::u16string &text); // with its terminating zero, as stored
 
     QList<Opened> opens;
     QList<std::u16string> queries;

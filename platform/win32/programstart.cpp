@@ -8,21 +8,33 @@ namespace win32 {
 
 namespace {
 
-bool endsWithNoCase(const std::wstring &text, const std::wstring &ending)
-{
-    if (text.size() < ending.size())
-        return false;
-    const std::wstring tail = text.substr(text.size() - ending.size());
-    return CompareStringOrdinal(tail.c_str(), static_cast<int>(tail.size()), ending.c_str(),
-                                static_cast<int>(ending.size()), TRUE)
-        == CSTR_EQUAL;
-}
+    bool endsWithNoCase(const std::wstring &text, const std::wstring &ending)
+    {
+        if (text.size() < ending.size())
+            return false;
+        const std::wstring tail = text.substr(text.size() - ending.size());
+        return CompareStringOrdinal(tail.c_str(), static_cast<int>(tail.size()), ending.c_str(),
+                   static_cast<int>(ending.size()), TRUE)
+            == CSTR_EQUAL;
+    }
 
-bool isFile(const std::wstring &path)
-{
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
+    bool isFile(const std::wstring &path)
+    {
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES
+            && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    }
+
+    // A started program runs in its own folder, so that whatever it names by a relative path is its
+    // own. A folder at a drive's root keeps its backslash: "E:" alone is that drive's current
+    // folder, which may be anybody's.
+    std::wstring folderOf(const std::wstring &path)
+    {
+        const std::size_t end = path.find_last_of(L"\\/");
+        if (end == std::wstring::npos)
+            return {};
+        return path.substr(0, end == 2 && path[1] == L':' ? end + 1 : end);
+    }
 
 } // namespace
 
@@ -47,8 +59,8 @@ std::wstring systemFolder()
 // path with one is refused rather than changed. The interpreter is the system folder's, not one
 // found on the search path or in the working folder, where anyone could have put a program of
 // that name.
-std::wstring prepareScriptStart(const std::wstring &script, const std::wstring &folder,
-                                ProcessStart &start)
+std::wstring prepareScriptStart(
+    const std::wstring &script, const std::wstring &folder, ProcessStart &start)
 {
     if (script.find_first_of(L"%\"") != std::wstring::npos)
         return L"The path of the command script contains \"%\" or a quote: " + script;
@@ -59,12 +71,21 @@ std::wstring prepareScriptStart(const std::wstring &script, const std::wstring &
         return L"The command interpreter was not found.";
     start.application = folder + L"\\cmd.exe";
     start.commandLine = L"\"" + start.application + L"\" /d /v:off /c \"\"" + script + L"\"\"";
-    // The script runs in its own folder, so that whatever it names by a relative path is its
-    // own. A folder at a drive's root keeps its backslash: "E:" alone is that drive's current
-    // folder, which may be anybody's.
-    const std::size_t end = script.find_last_of(L"\\/");
-    if (end != std::wstring::npos)
-        start.workingFolder = script.substr(0, end == 2 && script[1] == L':' ? end + 1 : end);
+    start.workingFolder = folderOf(script);
+    return {};
+}
+
+std::wstring prepareStart(
+    const std::wstring &program, const std::wstring &folder, ProcessStart &start)
+{
+    if (isCommandScript(program))
+        return prepareScriptStart(program, folder, start);
+    // A quote cannot be part of a file name; one here would end the program's word early.
+    if (program.find(L'"') != std::wstring::npos)
+        return L"The path of the program contains a quote: " + program;
+    start.application = program;
+    start.commandLine = L"\"" + program + L"\"";
+    start.workingFolder = folderOf(program);
     return {};
 }
 
@@ -84,9 +105,9 @@ unsigned long startDetached(const ProcessStart &start, int windowStyle)
     std::vector<wchar_t> commandLine(start.commandLine.begin(), start.commandLine.end());
     commandLine.push_back(L'\0');
     if (!CreateProcessW(start.application.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                        CREATE_NEW_CONSOLE | CREATE_UNICODE_ENVIRONMENT, nullptr,
-                        start.workingFolder.empty() ? nullptr : start.workingFolder.c_str(),
-                        &startup, &process))
+            CREATE_NEW_CONSOLE | CREATE_UNICODE_ENVIRONMENT, nullptr,
+            start.workingFolder.empty() ? nullptr : start.workingFolder.c_str(), &startup,
+            &process))
         return GetLastError();
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
@@ -97,8 +118,7 @@ std::wstring systemMessage(unsigned long error)
 {
     wchar_t *text = nullptr;
     const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
-            | FORMAT_MESSAGE_IGNORE_INSERTS,
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
     std::wstring message = length != 0 ? std::wstring(text, length) : std::wstring();
     LocalFree(text);

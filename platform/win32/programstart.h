@@ -25,8 +25,14 @@ std::wstring systemFolder();
 // Prepares the start of the command script at the full path script through the cmd.exe of
 // systemFolder. Returns the reason in a user's words when the script must not or cannot be
 // started, and leaves start as it was; returns the empty text when start is ready.
-std::wstring prepareScriptStart(const std::wstring &script, const std::wstring &folder,
-                                ProcessStart &start);
+std::wstring prepareScriptStart(
+    const std::wstring &script, const std::wstring &folder, ProcessStart &start);
+
+// Prepares the start of the program at the full path program, without arguments: a command
+// script through prepareScriptStart, any other program directly, by that path alone and never
+// looked for on the search path. Returns a refusal as prepareScriptStart does.
+std::wstring prepareStart(
+    const std::wstring &program, const std::wstring &folder, ProcessStart &start);
 
 // The show state a started program's first window gets for a window style of the form runtime
 // (1: normal and focused).

@@ -3,6 +3,7 @@
 // see which script it runs. What a message box would show goes to standard output.
 
 #include "applicationsetup.h"
+#include "fakeservices.h"
 #include "mainpage.h"
 #include "phase2.h"
 #include "printedmessageboxes.h"
@@ -22,7 +23,7 @@ int main(int argc, char *argv[])
     SystemFileLookup files;
     ImmediateProgramEnd programEnd;
     HandlerGuard guard(messages, programEnd);
-    ExportFileRegistry registry(title);
+    FakeRegistry registry; // the wizard reads no registry
     Services services { clock, messages, programs, files, guard, registry };
 
     Main *first = showFirstPage(services);

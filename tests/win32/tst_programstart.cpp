@@ -75,8 +75,8 @@ TEST_CASE("a script in a folder of cmd.exe's special characters runs, and nothin
 
     CHECK(waitFor(folder + L"\\marker.txt"));
     Sleep(500); // a command hidden in the path would have run by the time cmd.exe is done
-    CHECK_EQUAL(readFile(folder + L"\\marker.txt"),
-                std::string(folder.begin(), folder.end()) + "\r\n");
+    CHECK_EQUAL(
+        readFile(folder + L"\\marker.txt"), std::string(folder.begin(), folder.end()) + "\r\n");
     CHECK(!exists(base + L"\\injected"));
     CHECK(!exists(folder + L"\\injected"));
 }
@@ -114,10 +114,10 @@ TEST_CASE("paths that cmd.exe would misread, and scripts that are not there, are
         CHECK_EQUAL(start.workingFolder, std::wstring(L"untouched"));
     }
     win32::ProcessStart start;
-    CHECK(win32::prepareScriptStart(base + L"\\missing\\Sweepwright.cmd",
-                                    win32::systemFolder(), start)
+    CHECK(win32::prepareScriptStart(
+              base + L"\\missing\\Sweepwright.cmd", win32::systemFolder(), start)
               .find(base + L"\\missing\\Sweepwright.cmd")
-          != std::wstring::npos);
+        != std::wstring::npos);
 }
 
 TEST_CASE("only the system folder's cmd.exe runs scripts, whatever their extension's case")
@@ -125,13 +125,32 @@ TEST_CASE("only the system folder's cmd.exe runs scripts, whatever their extensi
     const std::wstring script = temporaryFolder() + L"\\Sweepwright.cmd";
     writeFile(script, "@echo off\r\n");
     win32::ProcessStart start;
-    CHECK_EQUAL(win32::prepareScriptStart(script, L"C:\\windows\\system32", start),
-                std::wstring());
+    CHECK_EQUAL(win32::prepareScriptStart(script, L"C:\\windows\\system32", start), std::wstring());
     CHECK_EQUAL(start.application, std::wstring(L"C:\\windows\\system32\\cmd.exe"));
     CHECK(win32::isCommandScript(L"C:\\Tools\\SWEEPWRIGHT.CMD"));
     CHECK(win32::isCommandScript(L"C:\\Tools\\setup.Bat"));
     CHECK(!win32::isCommandScript(L"C:\\Tools\\MSINFO32.EXE"));
     CHECK(!win32::isCommandScript(L"C:\\Tools\\cmd"));
+}
+
+TEST_CASE("a program in a folder of cmd.exe's special characters starts by its path alone")
+{
+    const std::wstring base = temporaryFolder();
+    const std::wstring folder = base + L"\\" + hostileFolderName;
+    CreateDirectoryW(base.c_str(), nullptr);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring tool = folder + L"\\MSINFO32.EXE";
+    const std::wstring report = folder + L"\\MSINFO32.txt";
+    DeleteFileW(report.c_str());
+    CHECK(CopyFileW(ownPath().c_str(), tool.c_str(), FALSE));
+
+    win32::ProcessStart start;
+    CHECK_EQUAL(win32::prepareStart(tool, win32::systemFolder(), start), std::wstring());
+    CHECK_EQUAL(win32::startDetached(start, 1), 0UL);
+
+    CHECK(waitFor(report));
+    Sleep(200);
+    CHECK_EQUAL(readFile(report), std::string("arguments 0"));
 }
 
 TEST_CASE("window style 1 starts the program normal and focused")
@@ -140,8 +159,7 @@ TEST_CASE("window style 1 starts the program normal and focused")
     DeleteFileW(report.c_str());
     const std::wstring self = ownPath();
     const win32::ProcessStart start { self,
-                                      L"\"" + self + L"\" --report-startup \"" + report + L"\"",
-                                      {} };
+        L"\"" + self + L"\" --report-startup \"" + report + L"\"", {} };
     CHECK_EQUAL(win32::startDetached(start, 1), 0UL);
     CHECK(waitFor(report));
     Sleep(200);
@@ -152,7 +170,7 @@ TEST_CASE("window style 1 starts the program normal and focused")
 TEST_CASE("a program that cannot be started gives the system's reason")
 {
     const win32::ProcessStart start { L"C:\\no such folder\\MSINFO32.EXE",
-                                      L"\"C:\\no such folder\\MSINFO32.EXE\"", {} };
+        L"\"C:\\no such folder\\MSINFO32.EXE\"", {} };
     const unsigned long error = win32::startDetached(start, 1);
     CHECK(error != 0);
     CHECK(!win32::systemMessage(error).empty());
@@ -168,6 +186,13 @@ int main(int argc, char **argv)
         std::ofstream(argv[2], std::ios::binary)
             << "uses show window " << ((startup.dwFlags & STARTF_USESHOWWINDOW) ? 1 : 0)
             << ", show state " << startup.wShowWindow;
+        return 0;
+    }
+    // The started tool of the test above: tells how many arguments it was given.
+    if (std::wstring self = ownPath();
+        self.size() > 12 && self.substr(self.size() - 12) == L"MSINFO32.EXE") {
+        std::ofstream(self.replace(self.size() - 3, 3, L"txt").c_str(), std::ios::binary)
+            << "arguments " << argc - 1;
         return 0;
     }
     return check::runAll(argc > 1 ? argv[1] : nullptr);

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Builds Qt for Windows (qtbase only: Core, Gui, Widgets, Test, the windows, offscreen and minimal
+# platform plugins and the Windows styles) with MinGW-w64, from Debian's own source of exactly the
+# host Qt's version, so that the host's moc, uic and rcc fit the libraries they generate code for.
+#
+# The result goes to a cache folder outside the tree, ${XDG_CACHE_HOME:-~/.cache}/velmora/
+# qt-<version>-mingw, and is reused while the host Qt's version stays the same. The build happens
+# in a temporary folder beside it that is renamed only once everything is installed, so an
+# interrupted build is never taken for a finished one. Prints the Qt folder's path on its last line.
+#
+# The source is fetched with apt-get through a private source list, lists and cache, built from
+# the machine's own "deb" entries; the machine's apt configuration is neither read for writing nor
+# changed. The first build takes 25 to 40 minutes on two cores.
+set -euo pipefail
+
+fail() {
+    echo "windows-qt.sh: $*" >&2
+    exit 1
+}
+
+package=qt6-base
+host_tools=qt6-base-dev-tools
+debian_version="$(dpkg-query -W -f='${Version}' "$host_tools" 2>/dev/null)" \
+    || fail "the host's Qt tools ($host_tools) are not installed; run scripts/setup.sh first."
+qt_version="${debian_version%%+*}"
+qt_version="${qt_version#*:}"
+
+cache="${VELMORA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/velmora}"
+prefix="$cache/qt-$qt_version-mingw"
+stamp="$prefix/velmora-qt.stamp"
+
+if [[ -f $stamp && $(<"$stamp") == "$debian_version" ]]; then
+    echo "Qt $qt_version for Windows is built already."
+    echo "$prefix"
+    exit 0
+fi
+
+for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres cmake ninja dpkg-source; do
+    command -v "$tool" >/dev/null || fail "$tool is missing; run scripts/setup.sh windows."
+done
+
+mkdir -p "$cache"
+work="$(mktemp -d "$cache/qt-$qt_version-mingw.building.XXXXXX")"
+trap 'rm -rf "$work"' EXIT
+
+# A deb-src entry for each suite and component the machine installs from, in apt's own files.
+apt_dir="$work/apt"
+mkdir -p "$apt_dir/parts" "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
+apt-get indextargets --format '$(TARGET_OF) $(REPO_URI) $(RELEASE) $(COMPONENT)' \
+    | awk '$1 == "deb" { print "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] " $2 " " $3 " " $4 }' \
+    | sort -u >"$apt_dir/sources.list"
+[[ -s $apt_dir/sources.list ]] || fail "apt knows no Debian archive to fetch the source of $package from."
+apt_options=(
+    -o "Dir::Etc::SourceList=$apt_dir/sources.list"
+    -o "Dir::Etc::SourceParts=$apt_dir/parts"
+    -o "Dir::State::Lists=$apt_dir/lists"
+    -o "Dir::Cache=$apt_dir/cache"
+    -o "APT::Sandbox::User=root"
+)
+
+echo "==> Fetching the source of $package $debian_version"
+# apt-get update succeeds even when no index could be fetched, so what it fetched is looked at.
+apt-get "${apt_options[@]}" -q update >"$work/apt-update.log" 2>&1 || true
+if ! compgen -G "$apt_dir/lists/*_Sources*" >/dev/null; then
+    grep -E '^(E|W|Err):' "$work/apt-update.log" >&2 || cat "$work/apt-update.log" >&2
+    fail "could not fetch the source index of the Debian archive (no network?) from:
+$(cut -d' ' -f3- "$apt_dir/sources.list")"
+fi
+if ! (cd "$work" && apt-get "${apt_options[@]}" -q source "$package=$debian_version") >"$work/apt-source.log" 2>&1; then
+    cat "$work/apt-source.log" >&2
+    fail "could not fetch or unpack the source of $package $debian_version."
+fi
+source_dir="$(find "$work" -mindepth 1 -maxdepth 1 -type d -name "$package-*" | head -n 1)"
+[[ -n $source_dir && -f $source_dir/CMakeLists.txt ]] || fail "the source of $package did not unpack."
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+install_dir="$work/install"
+echo "==> Configuring Qt $qt_version for MinGW-w64"
+# OpenGL stays on: the windows platform plugin of this version does not compile without it (it is
+# loaded at run time, so nothing needs an OpenGL driver). Tablet events need wintab, which Debian
+# removed from the source. Direct2D stays on as well: without it this version's Gui leaves out the
+# DirectWrite font database that the windows platform plugin still links against.
+cmake -S "$source_dir" -B "$work/build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$install_dir" \
+    -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
+    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
+    -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_tabletevent=OFF -DFEATURE_vulkan=OFF \
+    -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_pkg_config=OFF -DFEATURE_system_zlib=OFF \
+    -DFEATURE_optimize_size=ON -DFEATURE_opengl=ON \
+    >"$cache/qt-$qt_version-mingw-configure.log" 2>&1 || {
+    tail -n 40 "$cache/qt-$qt_version-mingw-configure.log" >&2
+    fail "configuring Qt failed; the whole log is $cache/qt-$qt_version-mingw-configure.log."
+}
+rm -f "$cache/qt-$qt_version-mingw-configure.log"
+
+# Only the steps' progress is shown; Qt's own warnings go to the log, which is kept on failure.
+echo "==> Building Qt $qt_version for MinGW-w64 (about 1,130 steps)"
+log="$cache/qt-$qt_version-mingw-build.log"
+if ! NINJA_STATUS='[%f/%t %es] ' cmake --build "$work/build" --parallel "${VELMORA_QT_JOBS:-$(nproc)}" 2>&1 \
+    | tee "$log" | grep --line-buffered -E '^\[[0-9]+/[0-9]+ '; then
+    tail -n 40 "$log" >&2
+    fail "building Qt failed; the whole log is $log."
+fi
+cmake --install "$work/build" >/dev/null
+rm -f "$log"
+
+echo "$debian_version" >"$install_dir/velmora-qt.stamp"
+rm -rf "$prefix"
+mv "$install_dir" "$prefix"
+echo "Qt $qt_version for Windows is in:"
+echo "$prefix"

@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Both programs as a user runs them on Windows, under Wine: installed as the install lays them
+# down, into a folder whose path holds blanks and cmd.exe's special characters, started from there
+# with the real windows platform plugin on the X server in DISPLAY, and driven from the keyboard.
+#
+#   realrun.sh sweepwright <build folder> <scratch folder>
+#       Next, then YES: Sweepwright.cmd beside the program runs through cmd.exe, and the wizard ends.
+#   realrun.sh sysinfo <build folder> <scratch folder>
+#       With the registry naming Wine's own msinfo32.exe, About, then "System Info..." starts it.
+#
+# WINEPREFIX and the rest of the tests' Wine environment come from CTest.
+set -euo pipefail
+
+mode="$1"
+build="$2"
+scratch="$3"
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+[[ -n ${DISPLAY:-} ]] || fail "no X server (DISPLAY is empty): run the tests through scripts/test.sh windows"
+for tool in wine winepath xdotool; do
+    command -v "$tool" >/dev/null || fail "$tool is missing"
+done
+
+folder="$scratch/odd & (x) ^ !"
+rm -rf "$scratch"
+mkdir -p "$scratch"
+cmake --install "$build" --prefix "$folder" >/dev/null
+# The folder as it stands: nothing but its own DLLs and plugins.
+unset QT_QPA_PLATFORM QT_PLUGIN_PATH WINEPATH
+windows_folder="$(winepath -w "$folder")"
+
+program_pid=
+cleanup() {
+    [[ -n $program_pid ]] && kill "$program_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+# The newest visible window of that title other than the one given; waits a minute at most.
+window_titled() {
+    local title="$1" other="${2:-none}" id
+    for _ in $(seq 120); do
+        id="$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | grep -vx "$other" | tail -n 1 || true)"
+        if [[ -n $id ]]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.5
+    done
+    return 1
+}
+
+# Keys to a window, once it has been showing long enough to take them: a page ignores a press
+# that began before it was shown.
+keys_to() {
+    local id="$1"
+    shift
+    sleep 1.5
+    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+    sleep 0.3
+    xdotool key --delay 200 "$@"
+}
+
+case "$mode" in
+sweepwright)
+    printf '@echo off\r\necho ran> "%%~dp0ran.txt"\r\n' >"$folder/Sweepwright.cmd"
+    wine "$windows_folder\\Sweepwright.exe" &
+    program_pid=$!
+    title="Dovrik's Software Sweepwright"
+    first="$(window_titled "$title")" || fail "Sweepwright's first page did not show"
+    keys_to "$first" Tab space # "Next"
+    second="$(window_titled "$title" "$first")" || fail "Sweepwright's second page did not show"
+    keys_to "$second" Tab space # "YES"
+    for _ in $(seq 120); do
+        [[ -f $folder/ran.txt ]] && break
+        sleep 0.5
+    done
+    [[ -f $folder/ran.txt ]] || fail "Sweepwright.cmd beside the program did not run"
+    for _ in $(seq 60); do
+        kill -0 "$program_pid" 2>/dev/null || break
+        sleep 0.5
+    done
+    kill -0 "$program_pid" 2>/dev/null && fail "the wizard did not end after starting the script"
+    program_pid=
+    echo "Sweepwright.cmd ran through cmd.exe from \"$windows_folder\", and the wizard ended."
+    ;;
+sysinfo)
+    wine reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /t REG_SZ \
+        /d 'C:\windows\system32\msinfo32.exe' /f >/dev/null
+    wine "$windows_folder\\Velmora.exe" &
+    program_pid=$!
+    main="$(window_titled Velmora)" || fail "Velmora's window did not show"
+    keys_to "$main" alt+h a
+    about="$(window_titled "About Velmora")" || fail "the About box did not show"
+    keys_to "$about" alt+s
+    tool="$(window_titled "About System Information")" || fail "System Info... did not start msinfo32.exe"
+    xdotool windowclose "$tool" 2>/dev/null || true
+    wine reg delete 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /f >/dev/null
+    echo "\"System Info...\" started Wine's msinfo32.exe."
+    ;;
+*)
+    fail "unknown run: $mode"
+    ;;
+esac
