@@ -26,6 +26,7 @@ chmod 755 "$work" "$unpacked"
 log="$work/stderr.log"
 touch "$log" && chown "$user" "$log"
 display=:$((90 + RANDOM % 400))
+while [[ -e /tmp/.X${display#:}-lock ]]; do display=:$((${display#:} + 1)); done
 Xvfb "$display" -screen 0 1024x768x24 -dpi 96 -nolisten tcp -ac >/dev/null 2>&1 &
 server=$!
 cleanup() {
