@@ -45,6 +45,9 @@ constexpr StandIn standIns[] = {
 const QLatin1String msSansSerif("MS Sans Serif");
 const QLatin1String tahoma("Tahoma");
 
+// Set when the bold Tahoma is Wine's file, declared semi-bold so that Qt thickens it.
+bool tahomaBoldIsThickened = false;
+
 // Set when "MS Sans Serif" is Wine's TrueType stand-in: it has no outlines, only strikes, and of
 // those Qt draws the first alone, the 8-point face with 11 pixels to the em. At any other pixel
 // size Qt stretches that strike, which leaves small letters spread far apart.
@@ -344,6 +347,8 @@ void loadDesignFonts(const QStringList &folders)
             if (addFont(path, standIn.mending)) {
                 if (standIn.fileName == standIns[0].fileName)
                     sansSerifIsBitmapOnly = true;
+                if (standIn.mending == Mending::LineMetricsAndStrokes)
+                    tahomaBoldIsThickened = true;
                 break;
             }
         }
@@ -360,4 +365,16 @@ QFont designFont(const QString &family, qreal pointSize, bool bold)
 QFont defaultFormFont()
 {
     return designFont(QStringLiteral("MS Sans Serif"), 8.25);
+}
+
+// FreeType thickens a stroke by a 24th of the em it loads the glyph at. Qt loads it at the
+// font's own size and scales the outline to the screen afterwards, so at twice the size the
+// strokes are thickened by half the pixels they need.
+qreal boldStrokeShortfall(const QFont &font, qreal devicePixelRatio)
+{
+    if (!tahomaBoldIsThickened || devicePixelRatio <= 1.0 || font.weight() < QFont::Bold
+        || QFontInfo(font).family().compare(tahoma, Qt::CaseInsensitive) != 0)
+        return 0;
+    constexpr qreal emboldenedPerEm = 1.0 / 24.0;
+    return QFontInfo(font).pixelSize() * emboldenedPerEm * (devicePixelRatio - 1.0);
 }

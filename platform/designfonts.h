@@ -17,3 +17,7 @@ QFont designFont(const QString &family, qreal pointSize, bool bold = false);
 
 // The form runtime's default font: MS Sans Serif 8.25 pt regular.
 QFont defaultFormFont();
+
+// Where a bold face is a lighter one thickened as it is drawn: how many device pixels its
+// strokes fall short of a bold's at a screen scale above 1. 0 where the face is bold itself.
+qreal boldStrokeShortfall(const QFont &font, qreal devicePixelRatio);

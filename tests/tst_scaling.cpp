@@ -1,8 +1,8 @@
 // Every window at the scale CTest gives it (QT_SCALE_FACTOR), with the stand-in fonts or, given
 // "--without-stand-ins", as on a system that has none: every caption fits its control, every
 // text is drawn from glyph outlines or from a bitmap made for its very pixel size, never from a
-// small bitmap stretched to size, wrapped lines are spaced as on Windows, and the pictures are
-// drawn from bitmaps made for the scale.
+// small bitmap stretched to size, wrapped lines are spaced as on Windows, the pictures are
+// drawn from bitmaps made for the scale, and a bold title is as heavy at every scale.
 
 #include "applicationsetup.h"
 #include "fakeservices.h"
@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
+#include <QPainter>
 #include <QPainterPath>
 #include <QRawFont>
 #include <QStyleFactory>
@@ -79,6 +80,7 @@ private:
     void addTextRows(const char *aspect = nullptr);
     void checkGlyphs(const QWidget *widget);
     void checkLinePitch(QLabel *label);
+    void checkWeight(QLabel *label);
     void checkPicture(QLabel *label, const QString &drawnFor, int size);
     QWidget *control(const QString &form, const QString &name) const;
 
@@ -210,6 +212,7 @@ void ScalingTest::drawnAtItsSize_data()
     addTextRows("glyphs");
     // Three lines of Tahoma, which Wine's file would set one em apart.
     QTest::newRow("Phase2.Label2 line pitch") << "Phase2" << "Label2" << "line pitch";
+    QTest::newRow("Main.Label1 weight") << "Main" << "Label1" << "weight";
     QTest::newRow("frmAbout.picIcon picture") << "frmAbout" << "picIcon" << "picture";
     QTest::newRow("Main.Image1 picture") << "Main" << "Image1" << "picture";
 }
@@ -223,6 +226,8 @@ void ScalingTest::drawnAtItsSize()
     QVERIFY(widget);
     if (aspect == QLatin1String("line pitch"))
         checkLinePitch(qobject_cast<QLabel *>(widget));
+    else if (aspect == QLatin1String("weight"))
+        checkWeight(qobject_cast<QLabel *>(widget));
     else if (name == QLatin1String("picIcon"))
         checkPicture(qobject_cast<QLabel *>(widget), QStringLiteral(":/about/about-%1.png"), 32);
     else if (name == QLatin1String("Image1"))
@@ -281,6 +286,36 @@ void ScalingTest::checkLinePitch(QLabel *label)
     const qreal em = QRawFont::fromFont(label->font()).pixelSize() * label->devicePixelRatioF();
     QVERIFY2(pitch >= 1.12 * em && pitch <= 1.3 * em,
              qPrintable(QStringLiteral("lines %1 px apart at %2 px to the em").arg(pitch).arg(em)));
+}
+
+// A bold caption as heavy at every scale: its ink is that of the same text drawn unscaled at the
+// label's size in device pixels, where the strokes are thickened by the face's own pixel size.
+void ScalingTest::checkWeight(QLabel *label)
+{
+    QVERIFY(label);
+    const qreal ratio = label->devicePixelRatioF();
+    const QImage shot = label->grab().toImage();
+    QImage unscaled(shot.size(), QImage::Format_RGB32);
+    unscaled.fill(label->palette().color(label->backgroundRole()));
+    {
+        QFont font = label->font();
+        font.setPointSizeF(font.pointSizeF() * ratio);
+        QPainter painter(&unscaled);
+        painter.setFont(font);
+        painter.setPen(label->palette().color(label->foregroundRole()));
+        painter.drawText(unscaled.rect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
+    }
+    const auto ink = [](const QImage &image) {
+        qreal sum = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                sum += 255 - qGray(image.pixel(x, y));
+        }
+        return sum;
+    };
+    const qreal weight = ink(shot) / ink(unscaled);
+    QVERIFY2(weight > 0.95 && weight < 1.12,
+             qPrintable(QStringLiteral("%1 of the ink at %2 times").arg(weight).arg(ratio)));
 }
 
 // The picture is the bitmap made for its size in device pixels, drawn pixel for pixel: a
