@@ -4,7 +4,12 @@
 #include "enterpressesbutton.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QProxyStyle>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -24,6 +29,35 @@ public:
     }
 };
 
+// Ends the program when the last of its windows is hidden, whether or not the window has an
+// owner: Qt's own rule counts no owned window, and on Windows the fixed dialogs are owned, to
+// keep them out of the taskbar. A window counts unless Qt::WA_QuitOnClose is cleared on it.
+class LastWindowQuit final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide && watched->isWidgetType()
+            && static_cast<QWidget *>(watched)->isWindow())
+            // Later, so that a page that opens the next one as it closes is not the last.
+            QTimer::singleShot(0, this, &LastWindowQuit::quitWhenNoWindowIsLeft);
+        return false;
+    }
+
+private:
+    static void quitWhenNoWindowIsLeft()
+    {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const bool windowLeft = std::any_of(windows.begin(), windows.end(),
+            [](QWidget *w) { return w->isVisible() && w->testAttribute(Qt::WA_QuitOnClose); });
+        if (!windowLeft)
+            QCoreApplication::quit();
+    }
+};
+
 void setUpIdentityAndHabits(QApplication &app, const QString &programTitle)
 {
     QApplication::setApplicationName(programTitle);
@@ -34,7 +68,8 @@ void setUpIdentityAndHabits(QApplication &app, const QString &programTitle)
     QApplication::setStyle(new PlainDialogButtonsStyle(QApplication::style()->name()));
     letEnterPressFocusedButtons(app);
     // Forms own their lifetime: the program ends when its last window is closed.
-    app.setQuitOnLastWindowClosed(true);
+    app.setQuitOnLastWindowClosed(false);
+    app.installEventFilter(new LastWindowQuit(&app));
 }
 
 } // namespace

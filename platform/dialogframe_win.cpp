@@ -1,41 +1,9 @@
 #include "dialogframe.h"
 
-#include <QApplication>
-#include <QEvent>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
-#include <algorithm>
-
 namespace {
-
-// Ends the program when the last of its windows is hidden. Qt counts no window that has an
-// owner, so where the fixed dialogs are owned, the program keeps this count itself.
-class LastWindowQuit final : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Hide && watched->isWidgetType()
-            && static_cast<QWidget *>(watched)->isWindow())
-            QTimer::singleShot(0, this, &LastWindowQuit::quitWhenNoWindowIsLeft);
-        return false;
-    }
-
-private:
-    static void quitWhenNoWindowIsLeft()
-    {
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        const bool windowLeft = std::any_of(windows.begin(), windows.end(),
-            [](QWidget *w) { return w->isVisible() && w->testAttribute(Qt::WA_QuitOnClose); });
-        if (!windowLeft)
-            QCoreApplication::quit();
-    }
-};
 
 // A window that is created and never shown, as the owner of the fixed dialogs. It lives as long
 // as the program.
@@ -44,9 +12,6 @@ QWindow *hiddenOwner()
     static QWindow *const owner = [] {
         auto *window = new QWindow;
         window->create();
-        auto *quitRule = new LastWindowQuit(qApp);
-        qApp->installEventFilter(quitRule);
-        qApp->setQuitOnLastWindowClosed(false);
         return window;
     }();
     return owner;

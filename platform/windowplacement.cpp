@@ -24,7 +24,7 @@ QRect availableArea(const QWidget *window)
 void makeFixedDialogWindow(QWidget *window)
 {
     giveFixedDialogFrame(window);
-    // Tool windows do not keep a program running by default; these count like any window.
+    // Qt clears this on tool windows; the program ends only when these are closed too.
     window->setAttribute(Qt::WA_QuitOnClose, true);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setFixedSize(window->size());
