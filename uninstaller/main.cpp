@@ -1,6 +1,8 @@
 #include "applicationsetup.h"
+#include "handlerguard.h"
 #include "mainpage.h"
-#include "services.h"
+#include "messageboxes.h"
+#include "programstarter.h"
 
 #include <QApplication>
 
@@ -9,8 +11,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QString title = QStringLiteral("Dovrik's Software Sweepwright");
     setUpApplication(app, title);
-    SystemServices system(title);
+    SystemMessageBoxes messages(title);
+    SystemProgramStarter programs;
+    ImmediateProgramEnd programEnd;
+    HandlerGuard guard(messages, programEnd);
 
-    showFirstPage(system.services());
+    showFirstPage({ messages, programs, guard });
     return QApplication::exec();
 }

@@ -3,12 +3,11 @@
 
 #include "phase2.h"
 #include "scaledpicture.h"
-#include "services.h"
 #include "wizardpage.h"
 
 #include <utility>
 
-Main::Main(Services &services, ProgramFolder scriptFolder, QWidget *parent)
+Main::Main(WizardServices services, ProgramFolder scriptFolder, QWidget *parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::Main>())
     , m_services(services)
@@ -41,7 +40,7 @@ void Main::Command2_Click()
     close();
 }
 
-Main *showFirstPage(Services &services)
+Main *showFirstPage(WizardServices services)
 {
     auto *page = new Main(services, programFolder());
     page->show();

@@ -7,12 +7,11 @@
 // wizard itself removes nothing, and the program ends when its last page closes.
 
 #include "programfolder.h"
+#include "wizardservices.h"
 
 #include <QWidget>
 
 #include <memory>
-
-struct Services;
 
 namespace Ui {
 class Main;
@@ -24,7 +23,7 @@ class Main : public QWidget
 
 public:
     // scriptFolder: where the removal script is looked for, and nowhere else.
-    Main(Services &services, ProgramFolder scriptFolder, QWidget *parent = nullptr);
+    Main(WizardServices services, ProgramFolder scriptFolder, QWidget *parent = nullptr);
     ~Main() override;
 
     // Handlers, called through the services' HandlerGuard.
@@ -33,10 +32,10 @@ public:
 
 private:
     std::unique_ptr<Ui::Main> m_ui;
-    Services &m_services;
+    WizardServices m_services;
     ProgramFolder m_scriptFolder;
 };
 
 // The wizard as the program starts it: Main on the screen, the removal script looked for in the
 // folder the system gives for the executable.
-Main *showFirstPage(Services &services);
+Main *showFirstPage(WizardServices services);

@@ -1,14 +1,13 @@
 #include "phase2.h"
 #include "ui_phase2.h"
 
-#include "services.h"
 #include "wizardpage.h"
 
 #include <QDir>
 
 #include <utility>
 
-Phase2::Phase2(Services &services, ProgramFolder scriptFolder, QWidget *parent)
+Phase2::Phase2(WizardServices services, ProgramFolder scriptFolder, QWidget *parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::Phase2>())
     , m_services(services)

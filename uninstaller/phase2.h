@@ -2,12 +2,11 @@
 
 #include "programfolder.h"
 #include "programstarter.h"
+#include "wizardservices.h"
 
 #include <QWidget>
 
 #include <memory>
-
-struct Services;
 
 namespace Ui {
 class Phase2;
@@ -26,7 +25,7 @@ public:
         = "Sweepwright.cmd could not be started. Nothing has been removed.";
 
     // scriptFolder: where the removal script is looked for, and nowhere else.
-    Phase2(Services &services, ProgramFolder scriptFolder, QWidget *parent = nullptr);
+    Phase2(WizardServices services, ProgramFolder scriptFolder, QWidget *parent = nullptr);
     ~Phase2() override;
 
     // Handlers, called through the services' HandlerGuard.
@@ -37,6 +36,6 @@ private:
     StartResult startScript();
 
     std::unique_ptr<Ui::Phase2> m_ui;
-    Services &m_services;
+    WizardServices m_services;
     ProgramFolder m_scriptFolder;
 };

@@ -4,6 +4,7 @@
 #include "help.h"
 #include "mainpage.h"
 #include "phase2.h"
+#include "services.h"
 #include "velmo.h"
 
 #include <QApplication>
@@ -14,9 +15,14 @@ const std::vector<ProgramWindow> &programWindows()
         { QStringLiteral("Velmo"), [](Services &s) { return new Velmo(s); } },
         { QStringLiteral("Help"), [](Services &s) { return new Help(s); } },
         { QStringLiteral("frmAbout"), [](Services &s) { return new frmAbout(s); } },
-        { QStringLiteral("Main"), [](Services &s) { return new Main(s, QStringLiteral("/opt")); } },
+        { QStringLiteral("Main"),
+          [](Services &s) {
+              return new Main({ s.messages, s.programs, s.guard }, QStringLiteral("/opt"));
+          } },
         { QStringLiteral("Phase2"),
-          [](Services &s) { return new Phase2(s, QStringLiteral("/opt")); } },
+          [](Services &s) {
+              return new Phase2({ s.messages, s.programs, s.guard }, QStringLiteral("/opt"));
+          } },
     };
     return windows;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "fakeservices.h"
+#include "wizardservices.h"
+
 #include <QApplication>
 #include <QList>
 #include <QStyleHints>
@@ -21,6 +24,12 @@ QList<Page *> visiblePages()
             pages.append(page);
     }
     return pages;
+}
+
+// The wizard's share of a full set of doubles.
+inline WizardServices wizardServices(FakeServices &fakes)
+{
+    return { fakes.messages, fakes.programs, fakes.guard };
 }
 
 inline int visibleWindowCount()

@@ -42,7 +42,7 @@ private:
 void SweepwrightFlowTest::cancelEndsWithoutStartingAnything()
 {
     FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
-    auto *main = new Main(fake.services(), QStringLiteral("/opt/dovrik"));
+    auto *main = new Main(wizardServices(fake), QStringLiteral("/opt/dovrik"));
     main->show();
     waitUntilPagesTakeClicks();
 
@@ -74,7 +74,7 @@ protected:
 void SweepwrightFlowTest::nextReplacesMainWithPhase2WithoutAGap()
 {
     FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
-    auto *main = new Main(fake.services(), QStringLiteral("/opt/dovrik"));
+    auto *main = new Main(wizardServices(fake), QStringLiteral("/opt/dovrik"));
     main->show();
     HideWatcher watcher;
     main->installEventFilter(&watcher);
@@ -92,7 +92,7 @@ void SweepwrightFlowTest::nextReplacesMainWithPhase2WithoutAGap()
 void SweepwrightFlowTest::refuseEndsWithoutStartingAnything()
 {
     FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
-    auto *main = new Main(fake.services(), QStringLiteral("/opt/dovrik"));
+    auto *main = new Main(wizardServices(fake), QStringLiteral("/opt/dovrik"));
     main->show();
     waitUntilPagesTakeClicks();
     click(main, "Command2");
@@ -123,7 +123,7 @@ void SweepwrightFlowTest::confirmStartsTheScriptInTheGivenFolderAndCloses()
     QFETCH(QString, expectedProgram);
     FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
     // Through Main, so the folder is seen to reach the page that uses it.
-    auto *main = new Main(fake.services(), folder);
+    auto *main = new Main(wizardServices(fake), folder);
     main->show();
     waitUntilPagesTakeClicks();
     click(main, "Command2");
@@ -145,7 +145,7 @@ void SweepwrightFlowTest::theProgramLooksForTheScriptBesideItsExecutable()
 {
     // GIVEN the wizard as the program starts it, from this test's executable
     FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
-    Main *main = showFirstPage(fake.services());
+    Main *main = showFirstPage(wizardServices(fake));
     QVERIFY(main->isVisible());
     waitUntilPagesTakeClicks();
 
@@ -164,7 +164,7 @@ void SweepwrightFlowTest::aDoubleClickOnNextLeavesTheQuestionOpen()
 {
     // GIVEN Main, read by the user
     FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
-    auto *main = new Main(fake.services(), QStringLiteral("/opt/dovrik"));
+    auto *main = new Main(wizardServices(fake), QStringLiteral("/opt/dovrik"));
     main->show();
     waitUntilPagesTakeClicks();
     auto *next = main->findChild<QPushButton *>(QStringLiteral("Command2"));
@@ -196,7 +196,7 @@ void SweepwrightFlowTest::enterTwiceOnNextLeavesTheQuestionOpen()
 {
     // GIVEN Main, read by the user, with the focus on "Next"
     FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
-    auto *main = new Main(fake.services(), QStringLiteral("/opt/dovrik"));
+    auto *main = new Main(wizardServices(fake), QStringLiteral("/opt/dovrik"));
     main->show();
     waitUntilPagesTakeClicks();
     auto *next = main->findChild<QPushButton *>(QStringLiteral("Command2"));
@@ -223,7 +223,7 @@ void SweepwrightFlowTest::aScriptThatDoesNotStartIsReportedAndThePageStays()
 {
     FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
     fake.programs.answer = { false, QStringLiteral("No such file or directory") };
-    auto *page = new Phase2(fake.services(), QStringLiteral("/opt/dovrik"));
+    auto *page = new Phase2(wizardServices(fake), QStringLiteral("/opt/dovrik"));
     page->show();
     waitUntilPagesTakeClicks();
 
@@ -277,7 +277,7 @@ void SweepwrightFlowTest::withoutAFullFolderNothingIsStarted()
 
     // GIVEN a page that does not know the executable's folder in full
     FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
-    auto *page = new Phase2(fake.services(), folder);
+    auto *page = new Phase2(wizardServices(fake), folder);
     page->show();
     waitUntilPagesTakeClicks();
 

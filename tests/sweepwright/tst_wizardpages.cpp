@@ -43,9 +43,9 @@ private:
     {
         QWidget *page = nullptr;
         if (name == QLatin1String("Main"))
-            page = new Main(m_fake.services(), QStringLiteral("/opt/dovrik"));
+            page = new Main(wizardServices(m_fake), QStringLiteral("/opt/dovrik"));
         else
-            page = new Phase2(m_fake.services(), QStringLiteral("/opt/dovrik"));
+            page = new Phase2(wizardServices(m_fake), QStringLiteral("/opt/dovrik"));
         page->show();
         return page;
     }

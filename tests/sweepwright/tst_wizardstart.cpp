@@ -43,8 +43,7 @@ private:
     QByteArray m_savedPath;
     FakeServices m_fake { QStringLiteral("Dovrik's Software Sweepwright") };
     SystemProgramStarter m_starter;
-    Services m_services { m_fake.clock, m_fake.messages, m_starter, m_fake.files, m_fake.guard,
-                           m_fake.registry };
+    WizardServices m_services { m_fake.messages, m_starter, m_fake.guard };
 };
 
 void SweepwrightRealStartTest::writeScript(const QString &path, const QString &markerName,

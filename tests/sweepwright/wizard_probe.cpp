@@ -3,11 +3,9 @@
 // see which script it runs. What a message box would show goes to standard output.
 
 #include "applicationsetup.h"
-#include "fakeservices.h"
 #include "mainpage.h"
 #include "phase2.h"
 #include "printedmessageboxes.h"
-#include "services.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -18,15 +16,11 @@ int main(int argc, char *argv[])
     const QString title = QStringLiteral("Dovrik's Software Sweepwright");
     setUpApplication(app, title);
     PrintedMessageBoxes messages(title);
-    SystemClock clock;
     SystemProgramStarter programs;
-    SystemFileLookup files;
     ImmediateProgramEnd programEnd;
     HandlerGuard guard(messages, programEnd);
-    FakeRegistry registry; // the wizard reads no registry
-    Services services { clock, messages, programs, files, guard, registry };
 
-    Main *first = showFirstPage(services);
+    Main *first = showFirstPage({ messages, programs, guard });
     first->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (auto *page = qobject_cast<Phase2 *>(window); page && page->isVisible())
