@@ -1,9 +1,9 @@
-# velmora_wine_fixture(<environment variable> <runtime folder>): runs the build's Windows
+# velmora_wine_fixture(<environment variable> [<runtime folder>]): runs the build's Windows
 # programs under Wine, in a prefix of the build's own that the test "wine_prefix" makes before the
 # first test that names the fixture "wine", and whose server "wine_stop" ends after the last.
 # Appends to the list in <environment variable> what every such test needs in its environment,
-# with the folder that holds the DLLs and plugins on the search paths.
-function(velmora_wine_fixture environment runtime)
+# with the folder that holds the DLLs and plugins, if any, on the search paths.
+function(velmora_wine_fixture environment)
     find_program(VELMORA_WINE wine)
     find_program(VELMORA_WINEBOOT wineboot)
     find_program(VELMORA_WINESERVER NAMES wineserver PATHS /usr/lib/wine NO_DEFAULT_PATH)
@@ -17,13 +17,16 @@ function(velmora_wine_fixture environment runtime)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${VELMORA_WINE} PARENT_SCOPE)
 
     set(prefix ${CMAKE_CURRENT_BINARY_DIR}/wineprefix)
-    string(REPLACE "/" "\\" windows_runtime "Z:${runtime}")
     set(wine_environment
         "WINEPREFIX=${prefix}"
         "WINEDEBUG=-all"
-        "WINEDLLOVERRIDES=mscoree,mshtml="
-        "WINEPATH=${windows_runtime}"
-        "QT_PLUGIN_PATH=${windows_runtime}")
+        "WINEDLLOVERRIDES=mscoree,mshtml=")
+    if(ARGC GREATER 1)
+        string(REPLACE "/" "\\" windows_runtime "Z:${ARGV1}")
+        list(APPEND wine_environment
+            "WINEPATH=${windows_runtime}"
+            "QT_PLUGIN_PATH=${windows_runtime}")
+    endif()
     add_test(NAME wine_prefix
         COMMAND sh -c "rm -rf -- \"$1\" && \"$0\" --init" ${VELMORA_WINEBOOT} ${prefix})
     # The server may have gone by itself already, which wineserver reports as a failure.
