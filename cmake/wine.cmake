@@ -27,8 +27,15 @@ function(velmora_wine_fixture environment)
             "WINEPATH=${windows_runtime}"
             "QT_PLUGIN_PATH=${windows_runtime}")
     endif()
+    # The server is started here, to last until wine_stop, with nothing of CTest's open: a Wine
+    # program that starts the server hands it its standard output, and CTest would wait for the
+    # server to close that before it ends the test.
     add_test(NAME wine_prefix
-        COMMAND sh -c "rm -rf -- \"$1\" && \"$0\" --init" ${VELMORA_WINEBOOT} ${prefix})
+        COMMAND sh -c [[
+            rm -rf -- "$2" && mkdir -p -- "$2" &&
+            "$1" --persistent </dev/null >/dev/null 2>&1 &&
+            "$0" --init </dev/null >/dev/null 2>&1]]
+            ${VELMORA_WINEBOOT} ${VELMORA_WINESERVER} ${prefix})
     # The server may have gone by itself already, which wineserver reports as a failure.
     add_test(NAME wine_stop COMMAND sh -c "\"$0\" --kill || true" ${VELMORA_WINESERVER})
     set_tests_properties(wine_prefix PROPERTIES

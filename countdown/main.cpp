@@ -1,4 +1,5 @@
 #include "applicationsetup.h"
+#include "pluginfolders.h"
 #include "programinfo.h"
 #include "services.h"
 #include "velmo.h"
@@ -8,6 +9,7 @@
 
 int main(int argc, char *argv[])
 {
+    loadPluginsFromProgramFolderOnly();
     QApplication app(argc, argv);
     const QString title = QStringView(ProgramInfo::title).toString();
     setUpApplication(app, title);

@@ -3,6 +3,10 @@
 # starts one: Velmora (the default) or Sweepwright.
 # Without a display, the program runs under Xvfb instead: the script photographs its windows at
 # 100 % and at 200 % into build/screenshots/, prints the pictures' paths and exits.
+#
+# "run.sh windows" photographs both programs as Windows shows them: the Windows build (preset
+# "windows"), installed as it would be, under Wine on an X server of its own, into
+# build/screenshots/windows/.
 set -euo pipefail
 
 program="${1:-Velmora}"
@@ -11,8 +15,27 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 case "$program" in
 Velmora) binary="$root/build/programs/countdown/Velmora" ;;
 Sweepwright) binary="$root/build/programs/uninstaller/Sweepwright" ;;
+windows)
+    "$root/scripts/setup.sh" windows
+    run="$root/build/windows-run"
+    rm -rf "$run/Velmora"
+    cmake --install "$root/build/windows" --prefix "$run/Velmora" >/dev/null
+    export WINEPREFIX="$run/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    shots="$root/build/screenshots/windows"
+    mkdir -p "$shots"
+    exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96 -nolisten tcp" \
+        bash -c '
+            set -e
+            wineboot --init >/dev/null 2>&1
+            # With no window manager, Wine draws the windows'"'"' frames itself, as Windows does.
+            wine reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /d N /f >/dev/null
+            for program in Velmora Sweepwright; do
+                "$0/scripts/screenshot.sh" "$program" "$1" wine "$2/$program.exe"
+            done
+            wineserver --kill' "$root" "$shots" "$run/Velmora"
+    ;;
 *)
-    echo "usage: $0 [Velmora|Sweepwright]" >&2
+    echo "usage: $0 [Velmora|Sweepwright|windows]" >&2
     exit 2
     ;;
 esac
@@ -27,4 +50,4 @@ shots="$root/build/screenshots"
 mkdir -p "$shots"
 export QT_FONT_DPI=96
 exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96 -nolisten tcp" \
-    "$root/scripts/screenshot.sh" "$program" "$binary" "$shots"
+    "$root/scripts/screenshot.sh" "$program" "$shots" "$binary"

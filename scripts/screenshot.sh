@@ -4,10 +4,11 @@
 set -euo pipefail
 
 program="$1"
-binary="$2"
-shots="$3"
+shots="$2"
+shift 2
+command=("$@")
 
-"$binary" &
+"${command[@]}" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
@@ -45,9 +46,9 @@ if [[ "$program" == Velmora ]]; then
 fi
 
 if [[ "$program" == Sweepwright ]]; then
-    # "Next" (the second button, centre at 232,172 in the client area) leads to the confirmation
-    # page, which is photographed and left unconfirmed.
-    xdotool mousemove --window "$window" 232 172 click 1
+    # "Next", from the keyboard (the focus starts on "Cancel"), once the page takes presses,
+    # leads to the confirmation page, which is photographed and left unconfirmed.
+    xdotool windowfocus --sync "$window" key Tab space 2>/dev/null
     sleep 1
     next="$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -n 1)"
     import -window "$next" "$shots/$program-Phase2.png"
@@ -58,7 +59,7 @@ fi
 # crisp and evenly spaced as at 100 %.
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
-QT_SCALE_FACTOR=2 "$binary" &
+QT_SCALE_FACTOR=2 "${command[@]}" &
 pid=$!
 window="$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -n 1)"
 sleep 1.6

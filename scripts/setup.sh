@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a CMake preset needs (only those missing), then configures and
-# builds it (default: "default"); with --packages-only it installs what every preset but
-# windows-tests and windows needs and stops. The preset "windows" first builds Qt for Windows
-# once (scripts/windows-qt.sh; over an hour on two busy cores).
+# builds it (default: "default"). "setup.sh <preset> --packages-only" installs the packages and
+# stops; "setup.sh --packages-only" installs what every preset but windows-tests and windows
+# needs. The preset "windows" first builds Qt for Windows once (scripts/windows-qt.sh; 25 to 40
+# minutes on two cores).
 set -euo pipefail
 
 preset="${1:-default}"
+packages_only=false
+if [[ $preset == --packages-only || ${2:-} == --packages-only ]]; then
+    packages_only=true
+fi
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # The compiler, CMake and Qt; the fonts the windows are laid out for (fonts-wine) and a common
@@ -32,7 +37,7 @@ if [[ $preset == windows ]]; then
         cmake ninja-build dpkg-dev
         qt6-base-dev qt6-base-dev-tools libgl-dev
         g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-        wine wine64 xvfb xauth xdotool
+        wine wine64 xvfb xauth xdotool imagemagick
     )
 elif [[ $preset == windows-tests ]]; then
     # The Windows-only code, cross-built and run under Wine, and the icons' reader: no Qt.
@@ -60,7 +65,7 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-if [[ "$preset" == --packages-only ]]; then
+if $packages_only; then
     exit 0
 fi
 

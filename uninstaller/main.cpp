@@ -2,12 +2,14 @@
 #include "handlerguard.h"
 #include "mainpage.h"
 #include "messageboxes.h"
+#include "pluginfolders.h"
 #include "programstarter.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    loadPluginsFromProgramFolderOnly();
     QApplication app(argc, argv);
     const QString title = QStringLiteral("Dovrik's Software Sweepwright");
     setUpApplication(app, title);

@@ -22,6 +22,9 @@ file(MAKE_DIRECTORY "${SCRATCH}/root/work")
 file(CREATE_LINK "${SCRATCH}/root" "${drive}" SYMBOLIC)
 
 file(COPY_FILE "${PROBE}" "${SCRATCH}/root/Sweepwright.exe")
+# Qt under Wine finds its platform plugin beside the executable only, as an installed program's.
+get_filename_component(probe_folder "${PROBE}" DIRECTORY)
+file(COPY "${probe_folder}/platforms" DESTINATION "${SCRATCH}/root")
 file(WRITE "${SCRATCH}/root/Sweepwright.cmd" "@echo off\r\necho ran> \"R:\\beside.txt\"\r\n")
 file(WRITE "${SCRATCH}/root/work/Sweepwright.cmd" "@echo off\r\necho ran> \"R:\\decoy.txt\"\r\n")
 

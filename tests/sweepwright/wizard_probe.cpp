@@ -5,6 +5,7 @@
 #include "applicationsetup.h"
 #include "mainpage.h"
 #include "phase2.h"
+#include "pluginfolders.h"
 #include "printedmessageboxes.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 
 int main(int argc, char *argv[])
 {
+    loadPluginsFromProgramFolderOnly();
     QApplication app(argc, argv);
     const QString title = QStringLiteral("Dovrik's Software Sweepwright");
     setUpApplication(app, title);

@@ -67,7 +67,7 @@ keys_to() {
 case "$mode" in
 sweepwright)
     printf '@echo off\r\necho ran> "%%~dp0ran.txt"\r\n' >"$folder/Sweepwright.cmd"
-    wine "$windows_folder\\Sweepwright.exe" &
+    wine "$windows_folder\\Sweepwright.exe" </dev/null >"$scratch/wine.log" 2>&1 &
     program_pid=$!
     title="Dovrik's Software Sweepwright"
     first="$(window_titled "$title")" || fail "Sweepwright's first page did not show"
@@ -90,14 +90,14 @@ sweepwright)
 sysinfo)
     wine reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /t REG_SZ \
         /d 'C:\windows\system32\msinfo32.exe' /f >/dev/null
-    wine "$windows_folder\\Velmora.exe" &
+    wine "$windows_folder\\Velmora.exe" </dev/null >"$scratch/wine.log" 2>&1 &
     program_pid=$!
     main="$(window_titled Velmora)" || fail "Velmora's window did not show"
     keys_to "$main" alt+h a
     about="$(window_titled "About Velmora")" || fail "the About box did not show"
     keys_to "$about" alt+s
     tool="$(window_titled "About System Information")" || fail "System Info... did not start msinfo32.exe"
-    xdotool windowclose "$tool" 2>/dev/null || true
+    wine taskkill /f /im msinfo32.exe >/dev/null 2>&1 || true
     wine reg delete 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /f >/dev/null
     echo "\"System Info...\" started Wine's msinfo32.exe."
     ;;

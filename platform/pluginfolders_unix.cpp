@@ -1,0 +1,4 @@
+#include "pluginfolders.h"
+
+// Qt's plugins come from the system's Qt, in folders only the administrator may write.
+void loadPluginsFromProgramFolderOnly() { }
