@@ -5,10 +5,9 @@
 # with the folder that holds the DLLs and plugins, if any, on the search paths.
 function(velmora_wine_fixture environment)
     find_program(VELMORA_WINE wine)
-    find_program(VELMORA_WINEBOOT wineboot)
     find_program(VELMORA_WINESERVER NAMES wineserver PATHS /usr/lib/wine NO_DEFAULT_PATH)
     find_program(VELMORA_WINESERVER wineserver)
-    foreach(tool VELMORA_WINE VELMORA_WINEBOOT VELMORA_WINESERVER)
+    foreach(tool VELMORA_WINE VELMORA_WINESERVER)
         if(NOT ${tool})
             message(FATAL_ERROR "${tool} was not found: run scripts/setup.sh windows, which "
                                 "installs wine and wine64.")
@@ -27,15 +26,8 @@ function(velmora_wine_fixture environment)
             "WINEPATH=${windows_runtime}"
             "QT_PLUGIN_PATH=${windows_runtime}")
     endif()
-    # The server is started here, to last until wine_stop, with nothing of CTest's open: a Wine
-    # program that starts the server hands it its standard output, and CTest would wait for the
-    # server to close that before it ends the test.
     add_test(NAME wine_prefix
-        COMMAND sh -c [[
-            rm -rf -- "$2" && mkdir -p -- "$2" &&
-            "$1" --persistent </dev/null >/dev/null 2>&1 &&
-            "$0" --init </dev/null >/dev/null 2>&1]]
-            ${VELMORA_WINEBOOT} ${VELMORA_WINESERVER} ${prefix})
+        COMMAND ${PROJECT_SOURCE_DIR}/tests/wine/prefix.sh ${VELMORA_WINESERVER})
     # The server may have gone by itself already, which wineserver reports as a failure.
     add_test(NAME wine_stop COMMAND sh -c "\"$0\" --kill || true" ${VELMORA_WINESERVER})
     set_tests_properties(wine_prefix PROPERTIES
