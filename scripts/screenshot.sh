@@ -73,7 +73,8 @@ if [[ "$program" == Velmora ]]; then
     sleep 0.5
     import -window "$help" "$shots/$program-Help-200.png"
     echo "$shots/$program-Help-200.png"
-    # Help, About from the keyboard, as at 100 %.
+    # Help's OK closes it (the focus is on it), then Help, About from the keyboard, as at 100 %.
+    xdotool windowfocus --sync "$help" key Return sleep 0.5 2>/dev/null
     xdotool windowfocus --sync "$window" key alt+h sleep 0.3 key a 2>/dev/null
     about="$(timeout 20 xdotool search --sync --onlyvisible --name '^About Velmora$' | head -n 1)"
     sleep 0.5
