@@ -7,6 +7,9 @@
 #
 # The package is made by CPack from the CMake install rules (see packaging/CMakeLists.txt for
 # why CPack rather than dpkg-buildpackage), built with Debian's own hardening flags.
+#
+# "package.sh windows" builds the Windows installer instead, Velmora-<version>-setup.exe, with
+# the preset "windows" (packaging/windows), and prints its path.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -15,9 +18,19 @@ build="$root/build/package"
 check=false
 case "${1:-}" in
 --check) check=true ;;
+windows)
+    "$root/scripts/setup.sh" windows
+    setup=("$root"/build/windows/Velmora-*-setup.exe)
+    [[ -f ${setup[0]} ]] || {
+        echo "package.sh: the installer was not built: is NSIS (makensis) installed?" >&2
+        exit 1
+    }
+    echo "${setup[0]}"
+    exit 0
+    ;;
 "") ;;
 *)
-    echo "usage: $0 [--check]" >&2
+    echo "usage: $0 [--check | windows]" >&2
     exit 2
     ;;
 esac

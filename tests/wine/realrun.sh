@@ -7,6 +7,9 @@
 #       Next, then YES: Sweepwright.cmd beside the program runs through cmd.exe, and the wizard ends.
 #   realrun.sh sysinfo <build folder> <scratch folder>
 #       With the registry naming Wine's own msinfo32.exe, About, then "System Info..." starts it.
+#   realrun.sh installer <build folder> <scratch folder>
+#       The installer, silently; Velmora from its shortcut; then Sweepwright as Apps & features
+#       starts it: Next, then YES, and every trace is gone but a file of the user's own.
 #
 # WINEPREFIX and the rest of the tests' Wine environment come from CTest.
 set -euo pipefail
@@ -28,10 +31,10 @@ done
 folder="$scratch/odd & (x) ^ !"
 rm -rf "$scratch"
 mkdir -p "$scratch"
-cmake --install "$build" --prefix "$folder" >/dev/null
+[[ $mode == installer ]] || cmake --install "$build" --prefix "$folder" >/dev/null
 # The folder as it stands: nothing but its own DLLs and plugins.
 unset QT_QPA_PLATFORM QT_PLUGIN_PATH WINEPATH
-windows_folder="$(winepath -w "$folder")"
+windows_folder="$(winepath -w "$folder" 2>/dev/null)"
 
 program_pid=
 cleanup() {
@@ -100,6 +103,67 @@ sysinfo)
     wine taskkill /f /im msinfo32.exe >/dev/null 2>&1 || true
     wine reg delete 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /f >/dev/null
     echo "\"System Info...\" started Wine's msinfo32.exe."
+    ;;
+installer)
+    setup="$(ls "$build"/Velmora-*-setup.exe)" || fail "the installer has not been built"
+    # The installer's version entries are the programs' own.
+    version_entry() { strings -el "$1" | grep -A1 -x "$2" | tail -n 1; }
+    for name in ProductName CompanyName FileVersion ProductVersion; do
+        [[ -n $(version_entry "$setup" "$name") &&
+            $(version_entry "$setup" "$name") == $(version_entry "$build/Velmora.exe" "$name") ]] \
+            || fail "the installer's $name is not Velmora.exe's"
+    done
+    wine "$(winepath -w "$setup" 2>/dev/null)" /S </dev/null >"$scratch/wine.log" 2>&1 \
+        || fail "the silent install failed"
+    # Where Windows puts a user's programs and Start menu, as the prefix names them.
+    known_folder() { wine cmd /d /c "echo %$1%" 2>/dev/null | tr -d '\r'; }
+    installed="$(winepath -u "$(known_folder LOCALAPPDATA)\\Programs\\Velmora" 2>/dev/null)"
+    menu="$(winepath -u "$(known_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs\\Velmora" 2>/dev/null)"
+    key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
+    for file in Velmora.exe Sweepwright.exe Sweepwright.cmd sweepwright-report.exe Qt6Core.dll \
+        platforms/qwindows.dll; do
+        [[ -f $installed/$file ]] || fail "the installer did not lay down $file in $installed"
+    done
+    [[ -f $menu/Velmora.lnk && -f $menu/Sweepwright.lnk ]] || fail "the Start-menu shortcuts are missing"
+    entry="$(wine reg query "$key" 2>/dev/null | tr -d '\r')" || fail "Apps & features has no entry"
+    for value in DisplayName DisplayVersion Publisher DisplayIcon UninstallString EstimatedSize; do
+        grep -q "^ *$value " <<<"$entry" || fail "the Uninstall key lacks $value"
+    done
+
+    wine start /unix "$menu/Velmora.lnk" </dev/null >>"$scratch/wine.log" 2>&1
+    main="$(window_titled Velmora)" || fail "Velmora did not start from its shortcut"
+    # Closed as Windows closes it when its user logs off: taskkill asks its window to close.
+    wine taskkill /im Velmora.exe >/dev/null 2>&1 || true
+    for _ in $(seq 60); do
+        xdotool search --onlyvisible --name '^Velmora$' >/dev/null 2>&1 || break
+        sleep 0.5
+    done
+
+    printf 'mine\r\n' >"$installed/my notes.txt"
+    # Apps & features runs the entry's command line as it stands.
+    uninstall="$(sed -n 's/^ *UninstallString *REG_SZ *//p' <<<"$entry")"
+    wine "${uninstall//\"/}" </dev/null >>"$scratch/wine.log" 2>&1 &
+    program_pid=$!
+    title="Dovrik's Software Sweepwright"
+    first="$(window_titled "$title")" || fail "Sweepwright did not start from Apps & features' entry"
+    keys_to "$first" Tab space # "Next"
+    second="$(window_titled "$title" "$first")" || fail "Sweepwright's second page did not show"
+    keys_to "$second" Tab space # "YES"
+    report="$(window_titled "$title" "$second")" || fail "the user's own file was not reported"
+    temp="$(winepath -u "$(known_folder TEMP)" 2>/dev/null)"
+    grep -q 'my notes.txt' "$temp"/Sweepwright-*.txt 2>/dev/null || fail "the report does not name the user's file"
+    keys_to "$report" Return
+    program_pid=
+    for _ in $(seq 60); do
+        [[ $(ls -A "$installed") == "my notes.txt" ]] && break
+        sleep 0.5
+    done
+    left="$(cd "$installed" && find . -mindepth 1 | sort)"
+    [[ $left == "./my notes.txt" ]] || fail "the removal left behind: $left"
+    [[ ! -e $menu ]] || fail "the Start-menu shortcuts are still there"
+    wine reg query "$key" >/dev/null 2>&1 && fail "the Uninstall key is still there"
+    ls "$temp"/Sweepwright-*.txt >/dev/null 2>&1 && fail "the removal left its report in $temp"
+    echo "Installed, started from the Start menu, and removed through Sweepwright: only the user's file is left."
     ;;
 *)
     fail "unknown run: $mode"
