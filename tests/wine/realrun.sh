@@ -67,16 +67,23 @@ keys_to() {
     xdotool key --delay 200 "$@"
 }
 
-case "$mode" in
-sweepwright)
-    printf '@echo off\r\necho ran> "%%~dp0ran.txt"\r\n' >"$folder/Sweepwright.cmd"
-    wine "$windows_folder\\Sweepwright.exe" </dev/null >"$scratch/wine.log" 2>&1 &
+title="Dovrik's Software Sweepwright"
+# Starts Sweepwright.exe at the Windows path given, then "Next" and "YES" as a user would;
+# sets second to the second page's window.
+confirm_removal() {
+    wine "$1" </dev/null >>"$scratch/wine.log" 2>&1 &
     program_pid=$!
-    title="Dovrik's Software Sweepwright"
+    local first
     first="$(window_titled "$title")" || fail "Sweepwright's first page did not show"
     keys_to "$first" Tab space # "Next"
     second="$(window_titled "$title" "$first")" || fail "Sweepwright's second page did not show"
     keys_to "$second" Tab space # "YES"
+}
+
+case "$mode" in
+sweepwright)
+    printf '@echo off\r\necho ran> "%%~dp0ran.txt"\r\n' >"$folder/Sweepwright.cmd"
+    confirm_removal "$windows_folder\\Sweepwright.exe"
     for _ in $(seq 120); do
         [[ -f $folder/ran.txt ]] && break
         sleep 0.5
@@ -142,13 +149,7 @@ installer)
     printf 'mine\r\n' >"$installed/my notes.txt"
     # Apps & features runs the entry's command line as it stands.
     uninstall="$(sed -n 's/^ *UninstallString *REG_SZ *//p' <<<"$entry")"
-    wine "${uninstall//\"/}" </dev/null >>"$scratch/wine.log" 2>&1 &
-    program_pid=$!
-    title="Dovrik's Software Sweepwright"
-    first="$(window_titled "$title")" || fail "Sweepwright did not start from Apps & features' entry"
-    keys_to "$first" Tab space # "Next"
-    second="$(window_titled "$title" "$first")" || fail "Sweepwright's second page did not show"
-    keys_to "$second" Tab space # "YES"
+    confirm_removal "${uninstall//\"/}"
     report="$(window_titled "$title" "$second")" || fail "the user's own file was not reported"
     temp="$(winepath -u "$(known_folder TEMP)" 2>/dev/null)"
     grep -q 'my notes.txt' "$temp"/Sweepwright-*.txt 2>/dev/null || fail "the report does not name the user's file"
