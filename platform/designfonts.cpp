@@ -247,7 +247,10 @@ bool designFaceDraws(const QString &family, qreal pointSize)
 {
     if (!isInstalled(family))
         return false;
-    if (family.compare(msSansSerif, Qt::CaseInsensitive) == 0 && sansSerifIsBitmapOnly)
+    // Windows' own "MS Sans Serif" is a raster face too; of its strikes only the 8-point one has
+    // the widths the forms were laid out for.
+    if (family.compare(msSansSerif, Qt::CaseInsensitive) == 0
+        && (sansSerifIsBitmapOnly || !QFontDatabase::isSmoothlyScalable(family)))
         return std::abs(neededEmPixels(pointSize) - bitmapStrikeEmPixels) < 0.01;
     return true;
 }

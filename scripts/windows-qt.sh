@@ -28,14 +28,19 @@ qt_version="${qt_version#*:}"
 cache="${VELMORA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/velmora}"
 prefix="$cache/qt-$qt_version-mingw"
 stamp="$prefix/velmora-qt.stamp"
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# Mends of Qt's own faults, applied to Debian's source; a cached Qt built without one of them, or
+# with an older one, is built again.
+patches=("$root"/scripts/qt-patches/*.patch)
+build_id="$debian_version $(cat "${patches[@]}" | sha256sum | cut -d' ' -f1)"
 
-if [[ -f $stamp && $(<"$stamp") == "$debian_version" ]]; then
+if [[ -f $stamp && $(<"$stamp") == "$build_id" ]]; then
     echo "Qt $qt_version for Windows is built already."
     echo "$prefix"
     exit 0
 fi
 
-for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres cmake ninja dpkg-source; do
+for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres cmake ninja dpkg-source patch; do
     command -v "$tool" >/dev/null || fail "$tool is missing; run scripts/setup.sh windows."
 done
 
@@ -72,8 +77,11 @@ if ! (cd "$work" && apt-get "${apt_options[@]}" -q source "$package=$debian_vers
 fi
 source_dir="$(find "$work" -mindepth 1 -maxdepth 1 -type d -name "$package-*" | head -n 1)"
 [[ -n $source_dir && -f $source_dir/CMakeLists.txt ]] || fail "the source of $package did not unpack."
+for qt_patch in "${patches[@]}"; do
+    patch -d "$source_dir" -p1 --forward --quiet <"$qt_patch" \
+        || fail "$(basename "$qt_patch") does not apply to Qt $debian_version."
+done
 
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 install_dir="$work/install"
 echo "==> Configuring Qt $qt_version for MinGW-w64"
 # OpenGL stays on: the windows platform plugin of this version does not compile without it (it is
@@ -108,7 +116,7 @@ fi
 cmake --install "$work/build" >/dev/null
 rm -f "$log"
 
-echo "$debian_version" >"$install_dir/velmora-qt.stamp"
+echo "$build_id" >"$install_dir/velmora-qt.stamp"
 rm -rf "$prefix"
 mv "$install_dir" "$prefix"
 echo "Qt $qt_version for Windows is in:"
