@@ -2,7 +2,7 @@
 # programs under Wine, in a prefix of the build's own that the test "wine_prefix" makes before the
 # first test that names the fixture "wine", and whose server "wine_stop" ends after the last.
 # Appends to the list in <environment variable> what every such test needs in its environment,
-# with the folder that holds the DLLs and plugins, if any, on the search paths.
+# with the folder that holds the DLLs, if any, on Wine's search path.
 function(velmora_wine_fixture environment)
     find_program(VELMORA_WINE wine)
     find_program(VELMORA_WINESERVER NAMES wineserver PATHS /usr/lib/wine NO_DEFAULT_PATH)
@@ -22,9 +22,7 @@ function(velmora_wine_fixture environment)
         "WINEDLLOVERRIDES=mscoree,mshtml=")
     if(ARGC GREATER 1)
         string(REPLACE "/" "\\" windows_runtime "Z:${ARGV1}")
-        list(APPEND wine_environment
-            "WINEPATH=${windows_runtime}"
-            "QT_PLUGIN_PATH=${windows_runtime}")
+        list(APPEND wine_environment "WINEPATH=${windows_runtime}")
     endif()
     add_test(NAME wine_prefix
         COMMAND ${PROJECT_SOURCE_DIR}/tests/wine/prefix.sh ${VELMORA_WINESERVER})

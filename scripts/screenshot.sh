@@ -59,7 +59,8 @@ fi
 # crisp and evenly spaced as at 100 %.
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
-QT_SCALE_FACTOR=2 "${command[@]}" &
+# Wine hands a Windows program the variables of Qt only under the prefix "WINE".
+QT_SCALE_FACTOR=2 WINEQT_SCALE_FACTOR=2 "${command[@]}" &
 pid=$!
 window="$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -n 1)"
 sleep 1.6

@@ -19,3 +19,32 @@ mkdir -p -- "$fonts"
 for font in /usr/share/wine/fonts/*; do
     [ -e "$font" ] && ln -sf -- "$font" "$fonts/"
 done
+
+# Reads the big-endian number of $2 bytes at offset $3 of the file $1.
+number() {
+    od -An -tu"$2" --endian=big -j "$3" -N "$2" -- "$1" | tr -d ' '
+}
+
+# Microsoft's Tahoma spaces its lines by its Windows ascent and descent, about 1.2 em apart, as
+# the forms were laid out for. Wine's copy asks for its typographic metrics instead (the flag
+# USE_TYPO_METRICS), which add up to one em: Wine's GDI ignores the flag, but DirectWrite, which
+# Qt draws with on a scaled screen, honours it, and wrapped lines touch. The prefix gets copies
+# without the flag, as Windows would have them.
+for face in tahoma tahomabd; do
+    font="$fonts/$face.ttf"
+    [ -e "/usr/share/wine/fonts/$face.ttf" ] || continue
+    rm -f -- "$font"
+    cp -- "/usr/share/wine/fonts/$face.ttf" "$font"
+    tables="$(number "$font" 2 4)"
+    i=0
+    while [ "$i" -lt "$tables" ]; do
+        record=$((12 + 16 * i))
+        if [ "$(dd if="$font" bs=1 skip="$record" count=4 2>/dev/null)" = "OS/2" ]; then
+            selection=$(($(number "$font" 4 $((record + 8))) + 62))
+            flags=$(($(number "$font" 2 "$selection") & ~128))
+            printf "\\$(printf %03o $((flags >> 8)))\\$(printf %03o $((flags & 255)))" \
+                | dd of="$font" bs=1 seek="$selection" conv=notrunc 2>/dev/null
+        fi
+        i=$((i + 1))
+    done
+done

@@ -33,7 +33,7 @@ rm -rf "$scratch"
 mkdir -p "$scratch"
 [[ $mode == installer ]] || cmake --install "$build" --prefix "$folder" >/dev/null
 # The folder as it stands: nothing but its own DLLs and plugins.
-unset QT_QPA_PLATFORM QT_PLUGIN_PATH WINEPATH
+unset WINEQT_QPA_PLATFORM WINEQT_PLUGIN_PATH WINEPATH
 windows_folder="$(winepath -w "$folder" 2>/dev/null)"
 
 program_pid=
