@@ -120,11 +120,20 @@ installer)
             $(version_entry "$setup" "$name") == $(version_entry "$build/Velmora.exe" "$name") ]] \
             || fail "the installer's $name is not Velmora.exe's"
     done
-    wine "$(winepath -w "$setup" 2>/dev/null)" /S </dev/null >"$scratch/wine.log" 2>&1 \
+    # Silently, into a folder of the user's programs whose name holds cmd.exe's special
+    # characters. NSIS takes the folder last and unquoted, so the command line is written for
+    # cmd.exe, in a script, with those characters escaped.
+    cp "$setup" "$scratch/setup.exe"
+    printf '@"%%~dp0setup.exe" /S /D=%%LOCALAPPDATA%%\\Programs\\odd ^& (x) ^^ !\r\n' >"$scratch/install.cmd"
+    wine cmd /d /c "$(winepath -w "$scratch/install.cmd" 2>/dev/null)" </dev/null >"$scratch/wine.log" 2>&1 \
         || fail "the silent install failed"
     # Where Windows puts a user's programs and Start menu, as the prefix names them.
     known_folder() { wine cmd /d /c "echo %$1%" 2>/dev/null | tr -d '\r'; }
-    installed="$(winepath -u "$(known_folder LOCALAPPDATA)\\Programs\\Velmora" 2>/dev/null)"
+    installed="$(winepath -u "$(known_folder LOCALAPPDATA)\\Programs\\odd & (x) ^ !" 2>/dev/null)"
+    for _ in $(seq 60); do
+        [[ -f $installed/Sweepwright.exe ]] && break
+        sleep 0.5
+    done
     menu="$(winepath -u "$(known_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs\\Velmora" 2>/dev/null)"
     key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
     for file in Velmora.exe Sweepwright.exe Sweepwright.cmd sweepwright-report.exe Qt6Core.dll \
