@@ -35,11 +35,16 @@ std::string readFile(const std::wstring &path)
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-bool waitFor(const std::wstring &path)
+// The text a started program writes to the file at path: the file appears before its text, and
+// on a busy machine well before, so this waits for the whole expected text, 30 s at most.
+std::string textWritten(const std::wstring &path, const std::string &expected)
 {
-    for (int i = 0; i < 300 && !exists(path); ++i)
+    std::string text = readFile(path);
+    for (int i = 0; i < 300 && text != expected; ++i) {
         Sleep(100);
-    return exists(path);
+        text = readFile(path);
+    }
+    return text;
 }
 
 std::wstring ownPath()
@@ -73,10 +78,9 @@ TEST_CASE("a script in a folder of cmd.exe's special characters runs, and nothin
     CHECK_EQUAL(win32::prepareScriptStart(script, win32::systemFolder(), start), std::wstring());
     CHECK_EQUAL(win32::startDetached(start, 1), 0UL);
 
-    CHECK(waitFor(folder + L"\\marker.txt"));
+    const std::string ranIn = std::string(folder.begin(), folder.end()) + "\r\n";
+    CHECK_EQUAL(textWritten(folder + L"\\marker.txt", ranIn), ranIn);
     Sleep(500); // a command hidden in the path would have run by the time cmd.exe is done
-    CHECK_EQUAL(
-        readFile(folder + L"\\marker.txt"), std::string(folder.begin(), folder.end()) + "\r\n");
     CHECK(!exists(base + L"\\injected"));
     CHECK(!exists(folder + L"\\injected"));
 }
@@ -148,9 +152,7 @@ TEST_CASE("a program in a folder of cmd.exe's special characters starts by its p
     CHECK_EQUAL(win32::prepareStart(tool, win32::systemFolder(), start), std::wstring());
     CHECK_EQUAL(win32::startDetached(start, 1), 0UL);
 
-    CHECK(waitFor(report));
-    Sleep(200);
-    CHECK_EQUAL(readFile(report), std::string("arguments 0"));
+    CHECK_EQUAL(textWritten(report, "arguments 0"), std::string("arguments 0"));
 }
 
 TEST_CASE("window style 1 starts the program normal and focused")
@@ -161,10 +163,9 @@ TEST_CASE("window style 1 starts the program normal and focused")
     const win32::ProcessStart start { self,
         L"\"" + self + L"\" --report-startup \"" + report + L"\"", {} };
     CHECK_EQUAL(win32::startDetached(start, 1), 0UL);
-    CHECK(waitFor(report));
-    Sleep(200);
     // Flags that the show state is given, then SW_SHOWNORMAL.
-    CHECK_EQUAL(readFile(report), std::string("uses show window 1, show state 1"));
+    const std::string shown = "uses show window 1, show state 1";
+    CHECK_EQUAL(textWritten(report, shown), shown);
 }
 
 TEST_CASE("a program that cannot be started gives the system's reason")
