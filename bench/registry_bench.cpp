@@ -5,7 +5,7 @@
 //
 // Usage: registry_bench [rounds]
 
-#include "exportfileregistry.h"
+#include "exportfileregistry_unix.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

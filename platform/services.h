@@ -8,9 +8,9 @@
 #include "registry.h"
 
 #ifdef _WIN32
-#include "win32/advapi32registry.h"
+#include "advapi32registry_win.h"
 #else
-#include "exportfileregistry.h"
+#include "exportfileregistry_unix.h"
 #endif
 
 // Everything a form may need of the world outside the process. Forms receive it when they are

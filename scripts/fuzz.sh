@@ -18,8 +18,8 @@ out="$root/build/fuzz"
 mkdir -p "$out/corpus"
 "$compiler" -std=c++20 -g -O1 -Wall -Wextra -Werror \
     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -I"$root/platform" -I"$root/countdown" \
-    "$root/platform/registrystore.cpp" "$root/platform/registryexport.cpp" "$root/countdown/getkeyvalue.cpp" \
+    -I"$root/platform/registry" -I"$root/countdown" \
+    "$root/platform/registry/registrystore.cpp" "$root/platform/registry/registryexport.cpp" "$root/countdown/getkeyvalue.cpp" \
     "$root/tests/fuzz/registryexport_fuzz.cpp" -o "$out/registryexport_fuzz"
 
 # The fuzzer's running account is long; it goes to a log, of which the end is shown.

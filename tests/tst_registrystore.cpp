@@ -1,7 +1,7 @@
 // The registry off Windows: what a registry export file gives for one value, for well-formed
 // and malformed files, and which file is the registry.
 
-#include "exportfileregistry.h"
+#include "exportfileregistry_unix.h"
 #include "registrystore.h"
 #include "testmain.h"
 

@@ -1,6 +1,6 @@
 #include "programstarter.h"
 
-#include "win32/programstart.h"
+#include "processstart_win.h"
 
 #include <QDir>
 

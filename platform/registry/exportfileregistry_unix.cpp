@@ -1,4 +1,4 @@
-#include "exportfileregistry.h"
+#include "exportfileregistry_unix.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "programstart.h"
+#include "processstart_win.h"
 
 #include <windows.h>
 
