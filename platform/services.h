@@ -7,11 +7,7 @@
 #include "programstarter.h"
 #include "registry.h"
 
-#ifdef _WIN32
-#include "advapi32registry_win.h"
-#else
-#include "exportfileregistry_unix.h"
-#endif
+#include <memory>
 
 // Everything a form may need of the world outside the process. Forms receive it when they are
 // created and keep only the reference, so tests can hand them doubles instead.
@@ -40,10 +36,6 @@ private:
     SystemFileLookup m_files;
     ImmediateProgramEnd m_programEnd;
     HandlerGuard m_guard;
-#ifdef _WIN32
-    Advapi32Registry m_registry;
-#else
-    ExportFileRegistry m_registry;
-#endif
+    std::unique_ptr<Registry> m_registry;
     Services m_services;
 };

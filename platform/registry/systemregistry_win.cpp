@@ -1,0 +1,9 @@
+#include "systemregistry.h"
+
+#include "advapi32registry_win.h"
+
+// The system's registry needs no name: the keys are the system's.
+std::unique_ptr<Registry> systemRegistry(const QString &)
+{
+    return std::make_unique<Advapi32Registry>();
+}
