@@ -18,4 +18,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 if(VELMORA_WINDOWS_QT)
     list(APPEND CMAKE_FIND_ROOT_PATH ${VELMORA_WINDOWS_QT})
     list(APPEND CMAKE_PREFIX_PATH ${VELMORA_WINDOWS_QT})
+    # The host's Qt lies in Debian's folder for the build machine's own architecture.
+    if(NOT QT_HOST_PATH_CMAKE_DIR)
+        execute_process(COMMAND dpkg-architecture -qDEB_HOST_MULTIARCH
+            OUTPUT_VARIABLE multiarch OUTPUT_STRIP_TRAILING_WHITESPACE)
+        set(QT_HOST_PATH /usr CACHE PATH "The host's Qt")
+        set(QT_HOST_PATH_CMAKE_DIR /usr/lib/${multiarch}/cmake CACHE PATH "The host's Qt CMake files")
+    endif()
 endif()

@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# Builds Qt for Windows (qtbase only: Core, Gui, Widgets, Test, the windows, offscreen and minimal
-# platform plugins and the Windows styles) with MinGW-w64, from Debian's own source of exactly the
-# host Qt's version, so that the host's moc, uic and rcc fit the libraries they generate code for.
+# Builds Qt for Windows (qtbase only: Core, Gui, Widgets, Test, the windows and offscreen platform
+# plugins and the Windows styles) with MinGW-w64, from Debian's own source of exactly the host
+# Qt's version, so that the host's moc, uic and rcc fit the libraries they generate code for.
 #
 # The result goes to a cache folder outside the tree, ${XDG_CACHE_HOME:-~/.cache}/velmora/
-# qt-<version>-mingw, and is reused while the host Qt's version stays the same. The build happens
-# in a temporary folder beside it that is renamed only once everything is installed, so an
-# interrupted build is never taken for a finished one. Prints the Qt folder's path on its last line.
+# qt-<version>-mingw, and is reused while the host Qt's version, the patches and the
+# configuration below stay the same. The build happens in a temporary folder beside it that is
+# renamed only once everything is installed, so an interrupted build is never taken for a
+# finished one. Prints the Qt folder's path on its last line.
 #
 # The source is fetched with apt-get through a private source list, lists and cache, built from
-# the machine's own "deb" entries; the machine's apt configuration is neither read for writing nor
-# changed. The first build takes 25 to 40 minutes on two cores.
+# the machine's own entries for Debian's archive; the machine's apt configuration is neither
+# read for writing nor changed. The first build takes 15 to 25 minutes on two cores.
 set -euo pipefail
 
 fail() {
@@ -29,10 +30,42 @@ cache="${VELMORA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/velmora}"
 prefix="$cache/qt-$qt_version-mingw"
 stamp="$prefix/velmora-qt.stamp"
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-# Mends of Qt's own faults, applied to Debian's source; a cached Qt built without one of them, or
-# with an older one, is built again.
+# The host's Qt tools and CMake files, in the multiarch folder of the machine's own architecture.
+command -v dpkg-architecture >/dev/null || fail "dpkg-architecture is missing; run scripts/setup.sh windows."
+host_cmake_dir="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake"
+[[ -d $host_cmake_dir/Qt6 ]] || fail "the host's Qt CMake files are not in $host_cmake_dir."
+
+# Only what the programs and their tests use is built: Core, Gui, Widgets and Test, the windows
+# and offscreen platform plugins (and the minimal one, which nothing switches off), the Windows
+# styles. Every module, plugin and widget they do not use is left out, and so is its code inside
+# the libraries. OpenGL is left out whole: the programs draw with the raster engine. Direct2D
+# stays, for Gui's DirectWrite font database, but its platform plugin (direct2d1_1) does not.
+# Tablet events need wintab, which Debian removed from the source. The Windows style plugin
+# names the input dialog, the dock widget and the command link button, so those stay.
+features_off=(
+    sql network dbus printsupport concurrent xml opengl_dynamic tabletevent vulkan
+    jpeg gif ico pkg_config system_zlib direct2d1_1 itemmodeltester
+    pdf movie sessionmanager desktopservices mimetype sharedmemory systemsemaphore
+    textmarkdownreader textmarkdownwriter textodfwriter imageformat_ppm imageformat_xbm
+    jalalicalendar islamiccivilcalendar hijricalendar transposeproxymodel
+    concatenatetablesproxymodel
+    calendarwidget colordialog columnview datawidgetmapper datetimeedit dial errormessage
+    filedialog fontcombobox fontdialog fscompleter graphicsview graphicseffect keysequenceedit
+    lcdnumber mdiarea progressdialog splashscreen syntaxhighlighter systemtrayicon textbrowser
+    toolbox undoview undogroup undostack undocommand whatsthis wizard
+)
+configuration=(
+    -DCMAKE_BUILD_TYPE=Release -DINPUT_opengl=no
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DFEATURE_optimize_size=ON
+)
+for feature in "${features_off[@]}"; do
+    configuration+=("-DFEATURE_$feature=OFF")
+done
+
+# Mends of Qt's own faults, applied to Debian's source. A cached Qt built without one of them, or
+# with an older one, or configured otherwise, is built again.
 patches=("$root"/scripts/qt-patches/*.patch)
-build_id="$debian_version $(cat "${patches[@]}" | sha256sum | cut -d' ' -f1)"
+build_id="$debian_version $( (cat "${patches[@]}"; printf '%s\n' "${configuration[@]}") | sha256sum | cut -d' ' -f1)"
 
 if [[ -f $stamp && $(<"$stamp") == "$build_id" ]]; then
     echo "Qt $qt_version for Windows is built already."
@@ -48,11 +81,14 @@ mkdir -p "$cache"
 work="$(mktemp -d "$cache/qt-$qt_version-mingw.building.XXXXXX")"
 trap 'rm -rf "$work"' EXIT
 
-# A deb-src entry for each suite and component the machine installs from, in apt's own files.
+# A deb-src entry for each suite and component the machine installs from Debian's archive, in
+# apt's own files, checked with Debian's archive key; other archives are left out, since that key
+# does not sign them.
 apt_dir="$work/apt"
 mkdir -p "$apt_dir/parts" "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
-apt-get indextargets --format '$(TARGET_OF) $(REPO_URI) $(RELEASE) $(COMPONENT)' \
-    | awk '$1 == "deb" { print "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] " $2 " " $3 " " $4 }' \
+# shellcheck disable=SC2016 # apt's own placeholders, not the shell's
+apt-get indextargets --format '$(TARGET_OF) $(ORIGIN) $(REPO_URI) $(RELEASE) $(COMPONENT)' \
+    | awk '$1 == "deb" && $2 == "Debian" { print "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] " $3 " " $4 " " $5 }' \
     | sort -u >"$apt_dir/sources.list"
 [[ -s $apt_dir/sources.list ]] || fail "apt knows no Debian archive to fetch the source of $package from."
 apt_options=(
@@ -84,21 +120,11 @@ done
 
 install_dir="$work/install"
 echo "==> Configuring Qt $qt_version for MinGW-w64"
-# OpenGL stays on: the windows platform plugin of this version does not compile without it (it is
-# loaded at run time, so nothing needs an OpenGL driver). Tablet events need wintab, which Debian
-# removed from the source. Direct2D stays on as well: without it this version's Gui leaves out the
-# DirectWrite font database that the windows platform plugin still links against.
 cmake -S "$source_dir" -B "$work/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_INSTALL_PREFIX="$install_dir" \
-    -DQT_HOST_PATH=/usr \
-    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
-    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
-    -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_tabletevent=OFF -DFEATURE_vulkan=OFF \
-    -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_pkg_config=OFF -DFEATURE_system_zlib=OFF \
-    -DFEATURE_optimize_size=ON -DFEATURE_opengl=ON \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake_dir" \
+    "${configuration[@]}" \
     >"$cache/qt-$qt_version-mingw-configure.log" 2>&1 || {
     tail -n 40 "$cache/qt-$qt_version-mingw-configure.log" >&2
     fail "configuring Qt failed; the whole log is $cache/qt-$qt_version-mingw-configure.log."
@@ -106,14 +132,17 @@ cmake -S "$source_dir" -B "$work/build" -G Ninja \
 rm -f "$cache/qt-$qt_version-mingw-configure.log"
 
 # Only the steps' progress is shown; Qt's own warnings go to the log, which is kept on failure.
-echo "==> Building Qt $qt_version for MinGW-w64 (about 1,130 steps)"
+# The build's own status decides, not whether a line of progress matched.
+echo "==> Building Qt $qt_version for MinGW-w64 (about 830 steps)"
 log="$cache/qt-$qt_version-mingw-build.log"
 if ! NINJA_STATUS='[%f/%t %es] ' cmake --build "$work/build" --parallel "${VELMORA_QT_JOBS:-$(nproc)}" 2>&1 \
-    | tee "$log" | grep --line-buffered -E '^\[[0-9]+/[0-9]+ '; then
+    | tee "$log" | { grep --line-buffered -E '^\[[0-9]+/[0-9]+ ' || true; }; then
     tail -n 40 "$log" >&2
     fail "building Qt failed; the whole log is $log."
 fi
-cmake --install "$work/build" >/dev/null
+# Without their symbol tables: the libraries are shipped beside the programs, and a third of
+# their size would be symbols that nothing reads.
+cmake --install "$work/build" --strip >/dev/null
 rm -f "$log"
 
 echo "$build_id" >"$install_dir/velmora-qt.stamp"
