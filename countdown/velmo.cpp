@@ -117,11 +117,16 @@ void Velmo::Timer1_Timer()
     // Step 1. One reading feeds all six labels: separate readings could straddle the turn of an
     // hour and show, for a second, the old hour with minute 0.
     const QDateTime reading = m_services.clock.now();
-    const QDate date = reading.date();
     const QTime time = reading.time();
-    setCaption(m_ui->CurYear, integerToText(shortInteger(date.year())));
-    setCaption(m_ui->CurMon, integerToText(shortInteger(date.month())));
-    setCaption(m_ui->CurDay, integerToText(shortInteger(date.day())));
+    // The date's three fields in one conversion: each of year(), month() and day() would convert
+    // the whole date again, and a tick has little else to do.
+    int year = 0;
+    int monthOfYear = 0;
+    int day = 0;
+    reading.date().getDate(&year, &monthOfYear, &day);
+    setCaption(m_ui->CurYear, integerToText(shortInteger(year)));
+    setCaption(m_ui->CurMon, integerToText(shortInteger(monthOfYear)));
+    setCaption(m_ui->CurDay, integerToText(shortInteger(day)));
     setCaption(m_ui->CurHour, integerToText(shortInteger(time.hour())));
     setCaption(m_ui->CurMin, integerToText(shortInteger(time.minute())));
     setCaption(m_ui->CurSec, integerToText(shortInteger(time.second())));

@@ -75,10 +75,11 @@ double checkedResult(double value)
 
 double textToDouble(const QString &text)
 {
-    if (!isPlainDecimal(text))
-        throw RuntimeError::typeMismatch();
+    // A small whole number, what the labels hold on every tick, is read and checked in one pass.
     if (double whole = 0.0; readSmallWholeNumber(text, whole))
         return whole;
+    if (!isPlainDecimal(text))
+        throw RuntimeError::typeMismatch();
 
     // from_chars takes no leading '+'; the text is pure ASCII by now.
     std::string digits = text.toStdString();
@@ -141,7 +142,15 @@ QString integerToText(std::int16_t value)
     }();
     if (value >= 0 && static_cast<std::size_t>(value) < small.size())
         return small[static_cast<std::size_t>(value)];
-    return QString::number(value);
+    // The year comes round on every tick of the clock: its text is kept until another number
+    // outside the table is asked for.
+    thread_local std::int16_t lastValue = 0;
+    thread_local QString lastText;
+    if (lastText.isNull() || value != lastValue) {
+        lastText = QString::number(value);
+        lastValue = value;
+    }
+    return lastText;
 }
 
 double checkedAdd(double a, double b)
