@@ -5,12 +5,14 @@
 // drawn from bitmaps made for the scale, and a bold title is as heavy at every scale.
 
 #include "applicationsetup.h"
+#include "designfonts.h"
 #include "fakeservices.h"
 #include "programwindows.h"
 #include "velmo.h"
 #include "wrappingbutton.h"
 
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -385,10 +387,13 @@ int main(int argc, char *argv[])
     QApplication app(count, arguments.data());
     QLocale::setDefault(QLocale::c());
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    if (withoutStandIns)
-        setUpApplication(app, QStringLiteral("Velmora"), QStringList());
-    else
-        setUpApplication(app, QStringLiteral("Velmora"));
+    setUpApplication(app, QStringLiteral("Velmora"));
+    if (withoutStandIns) {
+        // As on a system where none of the stand-ins was found: the program's default font is
+        // chosen from the system's own faces.
+        QFontDatabase::removeAllApplicationFonts();
+        app.setFont(defaultFormFont());
+    }
 
     ScalingTest test;
     return QTest::qExec(&test, count, arguments.data());

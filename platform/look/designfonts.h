@@ -2,13 +2,10 @@
 
 #include <QFont>
 #include <QString>
-#include <QStringList>
 
 // The forms are laid out for "MS Sans Serif" and "Tahoma". Where the system lacks them, metric
 // compatible stand-ins are loaded from the program's own fonts folder or from Wine's fonts.
 void loadDesignFonts();
-// The same, from the given folders only.
-void loadDesignFonts(const QStringList &folders);
 
 // A font of the design: family, size in points (fractional sizes such as 8.25 are kept). Where
 // the design's face cannot draw that size crisply on this screen, or is missing, the scalable

@@ -58,8 +58,11 @@ private:
     }
 };
 
-void setUpIdentityAndHabits(QApplication &app, const QString &programTitle)
+} // namespace
+
+void setUpApplication(QApplication &app, const QString &programTitle)
 {
+    loadDesignFonts();
     QApplication::setApplicationName(programTitle);
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
     QApplication::setOrganizationName(QStringLiteral("Dovrik's Software"));
@@ -70,19 +73,4 @@ void setUpIdentityAndHabits(QApplication &app, const QString &programTitle)
     // Forms own their lifetime: the program ends when its last window is closed.
     app.setQuitOnLastWindowClosed(false);
     app.installEventFilter(new LastWindowQuit(&app));
-}
-
-} // namespace
-
-void setUpApplication(QApplication &app, const QString &programTitle)
-{
-    loadDesignFonts();
-    setUpIdentityAndHabits(app, programTitle);
-}
-
-void setUpApplication(QApplication &app, const QString &programTitle,
-                      const QStringList &fontFolders)
-{
-    loadDesignFonts(fontFolders);
-    setUpIdentityAndHabits(app, programTitle);
 }
