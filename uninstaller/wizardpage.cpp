@@ -9,8 +9,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
-#include <QStyle>
 #include <QStyleHints>
 #include <QWidget>
 
@@ -63,49 +61,12 @@ private:
     QElapsedTimer m_shown;
 };
 
-// Draws a bold title that the screen's scale would leave too light a second time, moved by the
-// pixels its strokes lack, as Windows draws a bold that no face provides. At 100 % the label
-// paints itself.
-class TitleOverstrike final : public QObject
-{
-public:
-    explicit TitleOverstrike(QLabel *title)
-        : QObject(title)
-    {
-        title->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::Paint)
-            return false;
-        auto *title = static_cast<QLabel *>(watched);
-        const qreal ratio = title->devicePixelRatioF();
-        const qreal shortfall = boldStrokeShortfall(title->font(), ratio) / ratio;
-        if (shortfall <= 0)
-            return false;
-        // As a label draws plain text; its background is already filled.
-        QPainter painter(title);
-        const int flags = int(QStyle::visualAlignment(title->layoutDirection(), title->alignment()))
-            | (title->wordWrap() ? int(Qt::TextWordWrap) : 0);
-        for (const QPointF offset : { QPointF(0, 0), QPointF(shortfall, 0), QPointF(0, shortfall),
-                                      QPointF(shortfall, shortfall) }) {
-            painter.setTransform(QTransform::fromTranslate(offset.x(), offset.y()));
-            title->style()->drawItemText(&painter, title->contentsRect(), flags, title->palette(),
-                                         title->isEnabled(), title->text(), title->foregroundRole());
-        }
-        return true;
-    }
-};
-
 } // namespace
 
 void prepareWizardPage(QWidget *page, QLabel *title, QLabel *text)
 {
     // Designer stores whole point sizes only.
     title->setFont(designFont(QStringLiteral("Tahoma"), 14.25, true));
-    new TitleOverstrike(title);
     text->setFont(designFont(QStringLiteral("Tahoma"), 9));
     makeFixedDialogWindow(page);
     page->setWindowIcon(sweepwrightIcon());
