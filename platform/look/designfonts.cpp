@@ -92,12 +92,13 @@ QByteArray mended(QByteArray font, Mending mending)
     return font;
 }
 
-bool addFont(const QString &path, Mending mending)
+// The font database's id for the file, once it is loaded; -1 when it is not.
+int addFont(const QString &path, Mending mending)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return false;
-    return QFontDatabase::addApplicationFontFromData(mended(file.readAll(), mending)) >= 0;
+        return -1;
+    return QFontDatabase::addApplicationFontFromData(mended(file.readAll(), mending));
 }
 
 QStringList fontFolders()
@@ -122,6 +123,25 @@ qreal neededEmPixels(qreal pointSize)
     return pointSize * dpi / 72.0 * qGuiApp->devicePixelRatio();
 }
 
+// The stand-ins this program loaded, by the ids the font database gave them. A font removed from
+// the database since no longer counts, so that the database alone says what is there.
+struct LoadedStandIn
+{
+    int id;
+    const StandIn *standIn;
+};
+std::vector<LoadedStandIn> loadedStandIns;
+
+// Whether "MS Sans Serif" is Wine's stand-in: a file of strikes alone, with no outlines. Qt's own
+// FreeType database, which the offscreen platform uses on Windows, calls every file scalable.
+bool sansSerifIsStandIn()
+{
+    return std::any_of(loadedStandIns.begin(), loadedStandIns.end(), [](const LoadedStandIn &loaded) {
+        return QLatin1String(loaded.standIn->family) == msSansSerif
+            && !QFontDatabase::applicationFontFamilies(loaded.id).isEmpty();
+    });
+}
+
 // Whether the face of the design can draw this size crisply: from outlines at any size, or from a
 // strike made for exactly the pixels the screen needs.
 bool designFaceDraws(const QString &family, qreal pointSize)
@@ -129,7 +149,7 @@ bool designFaceDraws(const QString &family, qreal pointSize)
     if (!isInstalled(family))
         return false;
     if (family.compare(msSansSerif, Qt::CaseInsensitive) == 0
-        && !QFontDatabase::isSmoothlyScalable(family))
+        && (sansSerifIsStandIn() || !QFontDatabase::isSmoothlyScalable(family)))
         return std::abs(neededEmPixels(pointSize) - bitmapStrikeEmPixels) < 0.01;
     return true;
 }
@@ -232,8 +252,12 @@ void loadDesignFonts()
         if (installed.contains(QLatin1String(standIn.family), Qt::CaseInsensitive))
             continue;
         for (const QString &folder : fontFolders()) {
-            if (addFont(QDir(folder).filePath(QLatin1String(standIn.fileName)), standIn.mending))
+            const int id
+                = addFont(QDir(folder).filePath(QLatin1String(standIn.fileName)), standIn.mending);
+            if (id >= 0) {
+                loadedStandIns.push_back({ id, &standIn });
                 break;
+            }
         }
     }
 }
