@@ -1,5 +1,5 @@
+#include "application.h"
 #include "applicationsetup.h"
-#include "pluginfolders.h"
 #include "programinfo.h"
 #include "services.h"
 #include "velmo.h"
@@ -9,8 +9,7 @@
 
 int main(int argc, char *argv[])
 {
-    loadPluginsFromProgramFolderOnly();
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     const QString title = QStringView(ProgramInfo::title).toString();
     setUpApplication(app, title);
     QIcon icon;

@@ -1,16 +1,15 @@
+#include "application.h"
 #include "applicationsetup.h"
 #include "handlerguard.h"
 #include "mainpage.h"
 #include "messageboxes.h"
-#include "pluginfolders.h"
 #include "programstarter.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    loadPluginsFromProgramFolderOnly();
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     const QString title = QStringLiteral("Dovrik's Software Sweepwright");
     setUpApplication(app, title);
     SystemMessageBoxes messages(title);

@@ -1,4 +1,6 @@
 #include "pluginfolders.h"
 
 // Qt's plugins come from the system's Qt, in folders only the administrator may write.
-void loadPluginsFromProgramFolderOnly() { }
+PluginFolders::PluginFolders() = default;
+
+void PluginFolders::applicationMade() { }

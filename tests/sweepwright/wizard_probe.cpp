@@ -2,10 +2,10 @@
 // "Next", then the confirm button. A test copies it into a folder and starts it from there, to
 // see which script it runs. What a message box would show goes to standard output.
 
+#include "application.h"
 #include "applicationsetup.h"
 #include "mainpage.h"
 #include "phase2.h"
-#include "pluginfolders.h"
 #include "printedmessageboxes.h"
 
 #include <QApplication>
@@ -13,8 +13,7 @@
 
 int main(int argc, char *argv[])
 {
-    loadPluginsFromProgramFolderOnly();
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     const QString title = QStringLiteral("Dovrik's Software Sweepwright");
     setUpApplication(app, title);
     PrintedMessageBoxes messages(title);

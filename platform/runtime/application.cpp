@@ -1,0 +1,8 @@
+#include "application.h"
+
+Application::Application(int &argc, char **argv)
+    : PluginFolders()
+    , QApplication(argc, argv)
+{
+    applicationMade();
+}
