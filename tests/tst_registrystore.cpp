@@ -14,18 +14,20 @@
 
 namespace {
 
-// A value as the registry gives it; type -1 when there is none.
+// A value as the registry gives it; type -1 when the key has no such value, -2 when there is
+// no such key.
 struct Found
 {
     int type = -1;
     QByteArray data;
 };
+constexpr int noKey = -2;
 
 Found lookUp(Registry &registry, const QString &key, const QString &name)
 {
     RegistryKey handle = 0;
     if (registry.openKey(registryLocalMachine, key.toStdU16String(), handle) != 0)
-        return {};
+        return { noKey, {} };
     std::uint32_t type = 0;
     std::uint32_t size = 0;
     Found found;
@@ -104,6 +106,17 @@ void RegistryStoreTest::readsWhatTheFileHolds_data()
     QTest::newRow("key and value names in any case")
         << header + "[HKEY_LOCAL_MACHINE\\Software\\Tools]\n\"Path\"=\"x\"\n" << "SOFTWARE\\TOOLS"
         << "PATH" << 1 << sz("x");
+    QTest::newRow("a name with z in other letters") << header + tools + "\"Fizz\"=\"x\"\r\n" << key
+                                                    << "FIZZ" << 1 << sz("x");
+    const QByteArray lodz = header
+        + QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Łódź]\r\n\"P\"=\"x\"\r\n").toUtf8();
+    QTest::newRow("Łódź found as łódź") << lodz << QStringLiteral("SOFTWARE\\łódź") << "P" << 1
+                                        << sz("x");
+    QTest::newRow("Łódź found as ŁÓDŹ") << lodz << QStringLiteral("SOFTWARE\\ŁÓDŹ") << "P" << 1
+                                        << sz("x");
+    QTest::newRow("text after a key line's ] is passed over")
+        << header + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tools] x\r\n\"P\"=\"a\"\r\n" << key << "P"
+        << 1 << sz("a");
     QTest::newRow("UTF-16LE with byte order mark")
         << utf16File(QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_"
                                     "MACHINE\\SOFTWARE\\Tools]\r\n\"P\"=\"/opt/Сведения\"\r\n"))
@@ -118,13 +131,19 @@ void RegistryStoreTest::readsWhatTheFileHolds_data()
                                    << -1 << absent;
     QTest::newRow("key removed")
         << header + tools + "\"P\"=\"a\"\r\n[-HKEY_LOCAL_MACHINE\\SOFTWARE]\r\n" << key << "P"
-        << -1 << absent;
+        << noKey << absent;
+    QTest::newRow("key removed by its own name")
+        << header + tools + "\"P\"=\"a\"\r\n[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Tools]\r\n" << key << "P"
+        << noKey << absent;
+    QTest::newRow("key named again after its removal, without its values")
+        << header + tools + "\"P\"=\"a\"\r\n[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Tools]\r\n" + tools << key
+        << "P" << -1 << absent;
     const QByteArray sharedTools = header
         + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Shared Tools Location]\r\n\"MSINFO\"=\"/opt\"\r\n"
         + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Shared Tools\\MSINFO]\r\n\"PATH\"=\"/x\"\r\n"
         + "[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Shared Tools]\r\n";
     QTest::newRow("key removed with the keys below it")
-        << sharedTools << "SOFTWARE\\Shared Tools\\MSINFO" << "PATH" << -1 << absent;
+        << sharedTools << "SOFTWARE\\Shared Tools\\MSINFO" << "PATH" << noKey << absent;
     QTest::newRow("a key whose name goes on is not below")
         << sharedTools << "SOFTWARE\\Shared Tools Location" << "MSINFO" << 1 << sz("/opt");
     QTest::newRow("blanks and tabs at the ends and around =")
@@ -140,7 +159,8 @@ void RegistryStoreTest::readsWhatTheFileHolds_data()
                              << absent;
 
     // Malformed: what cannot be read is absent, and the rest of the file is read
-    QTest::newRow("missing header") << tools + "\"P\"=\"a\"\r\n" << key << "P" << -1 << absent;
+    QTest::newRow("missing header") << tools + "\"P\"=\"a\"\r\n" << key << "P" << noKey
+                                    << absent;
     QTest::newRow("value before any key")
         << header + "\"P\"=\"a\"\r\n" + tools << key << "P" << -1 << absent;
     const QByteArray unknownEscape = header + tools + "\"P\"=\"a\\nb\"\r\n\"Q\"=\"ok\"\r\n";
@@ -171,11 +191,16 @@ void RegistryStoreTest::readsWhatTheFileHolds_data()
     QTest::newRow("hex value cut short by a key") << cutShort << key << "B" << -1 << absent;
     QTest::newRow("key after a hex value cut short")
         << cutShort << "SOFTWARE\\Next" << "N" << 1 << sz("ok");
+    QTest::newRow("hex value cut short right after a byte")
+        << header + tools + "\"B\"=hex:01,02\\\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Next]\r\n" << key
+        << "B" << -1 << absent;
+    QTest::newRow("overlong UTF-8 is not a letter")
+        << header + tools + "\"\xC1\x90\"=\"a\"\r\n" << key << "P" << -1 << absent;
     const QString longText(1 << 20, u'x');
     QTest::newRow("very long line") << header + tools + "\"P\"=\"" + longText.toLatin1() + "\"\r\n"
                                     << key << "P" << 1 << sz(longText);
     QTest::newRow("file larger than 4 MiB is not read")
-        << header + tools + "\"P\"=\"a\"\r\n;" + QByteArray(4 << 20, 'x') << key << "P" << -1
+        << header + tools + "\"P\"=\"a\"\r\n;" + QByteArray(4 << 20, 'x') << key << "P" << noKey
         << absent;
     const QByteArray truncated = utf16File(QStringLiteral(
                                                "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_"
@@ -191,7 +216,7 @@ void RegistryStoreTest::readsWhatTheFileHolds_data()
     QRandomGenerator random(8);
     for (char &byte : garbage)
         byte = static_cast<char>(random.bounded(256));
-    QTest::newRow("binary garbage file") << garbage << key << "P" << -1 << absent;
+    QTest::newRow("binary garbage file") << garbage << key << "P" << noKey << absent;
 }
 
 void RegistryStoreTest::readsWhatTheFileHolds()
@@ -202,8 +227,7 @@ void RegistryStoreTest::readsWhatTheFileHolds()
     QFETCH(int, type);
     QFETCH(QByteArray, data);
 
-    RegistryStore store = RegistryStore::fromExport(
-        std::string_view(file.constData(), static_cast<std::size_t>(file.size())));
+    RegistryStore store(file);
     const Found found = lookUp(store, key, name);
 
     QCOMPARE(found.type, type);

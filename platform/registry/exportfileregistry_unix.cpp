@@ -62,25 +62,36 @@ QStringList ExportFileRegistry::configurationFolders()
     return folders + system;
 }
 
+void ExportFileRegistry::releaseWhenUnused()
+{
+    if (m_store && !m_store->hasOpenKeys())
+        m_store.reset();
+}
+
 RegistryResult ExportFileRegistry::openKey(RegistryKey root, const std::u16string &path,
                                            RegistryKey &key)
 {
-    if (!m_store.hasOpenKeys()) {
-        const QByteArray bytes = contentsOf(location());
-        m_store = RegistryStore::fromExport(
-            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    }
-    return m_store.openKey(root, path, key);
+    if (!m_store)
+        m_store.emplace(contentsOf(location()));
+    const RegistryResult result = m_store->openKey(root, path, key);
+    releaseWhenUnused();
+    return result;
 }
 
 RegistryResult ExportFileRegistry::queryValue(RegistryKey key, const std::u16string &name,
                                               std::uint32_t &type, unsigned char *buffer,
                                               std::uint32_t &size)
 {
-    return m_store.queryValue(key, name, type, buffer, size);
+    if (!m_store)
+        return RegistryError::invalidHandle;
+    return m_store->queryValue(key, name, type, buffer, size);
 }
 
 RegistryResult ExportFileRegistry::closeKey(RegistryKey key)
 {
-    return m_store.closeKey(key);
+    if (!m_store)
+        return RegistryError::invalidHandle;
+    const RegistryResult result = m_store->closeKey(key);
+    releaseWhenUnused();
+    return result;
 }
