@@ -1,7 +1,10 @@
 // How long "System Info..." takes to look up the registry file, for files of the largest size
-// it reads and of shapes chosen to be hard (keys deep or many, removals, long shared names),
-// against a plain read of the same bytes from the same file, measured in the same run. The
-// look-up must grow with the file, not with its parts or keys multiplied together.
+// it reads and of shapes chosen to be hard (keys deep or many, removals, long shared names,
+// many short lines), against a plain read of the same bytes from the same file, measured in the
+// same run. The look-up must grow with the file, not with its parts or keys multiplied together.
+// Each press looks up both keys, as the About box does when the first gives nothing, through one
+// registry that lives as long as the program's does. Beside the time, what a press adds to the
+// process at its peak (resident memory), and what stays allocated once the presses are over.
 //
 // Usage: registry_bench [rounds]
 
@@ -16,8 +19,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <functional>
+#include <string>
 #include <vector>
+
+#include <malloc.h>
 
 namespace {
 
@@ -31,6 +38,18 @@ QByteArray filled(QByteArray file, const std::function<QByteArray(int)> &line)
         file += line(i);
     file.truncate(fileSize);
     return file;
+}
+
+// The same, ending in the key the About box looks up first.
+QByteArray filledThenTool(QByteArray file, const std::function<QByteArray(int)> &line)
+{
+    const QByteArray tool = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\r\n"
+                            "\"PATH\"=\"/usr/bin/hardinfo\"\r\n";
+    for (int i = 0; file.size() < fileSize - tool.size(); ++i)
+        file += line(i);
+    file.truncate(fileSize - tool.size());
+    file.truncate(file.lastIndexOf('\n') + 1);
+    return file + tool;
 }
 
 struct Shape
@@ -68,6 +87,14 @@ std::vector<Shape> shapes()
           filled(header, [](int i) {
               return "[-HKLM\\SOFTWARE\\" + QByteArray::number(i) + "\\x]\r\n";
           }) },
+        { "330,000 short keys, then the tool's",
+          filledThenTool(header, [](int i) {
+              return "[HKLM\\" + QByteArray::number(i, 16) + "]\n";
+          }) },
+        { "390,000 short values, then the tool's",
+          filledThenTool(header + "[HKLM\\SOFTWARE]\n", [](int i) {
+              return "\"" + QByteArray::number(i, 16) + "\"=\"\"\n";
+          }) },
     };
 }
 
@@ -84,6 +111,50 @@ double millisecondsOf(const std::function<void()> &work, int rounds)
     return times[times.size() / 2];
 }
 
+// A field of /proc/self/status, in kB.
+long statusKilobytes(const std::string &field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.starts_with(field + ":"))
+            return std::stol(line.substr(field.size() + 1));
+    }
+    return -1;
+}
+
+// Starts a measure of the resident memory's peak from what is resident now: the allocator gives
+// back what it holds unused, so that memory used again counts, and the kernel forgets the peak.
+long residentNow()
+{
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
+    return statusKilobytes("VmRSS");
+}
+
+double megabytes(double bytes)
+{
+    return bytes / (1024.0 * 1024.0);
+}
+
+// One press of "System Info...": the key of the tool, then the key of its folder.
+void press(Registry &registry)
+{
+    for (const auto &[path, name] :
+         { std::pair<std::u16string, std::u16string> { u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
+                                                        u"PATH" },
+           { u"SOFTWARE\\Microsoft\\Shared Tools Location", u"MSINFO" } }) {
+        RegistryKey key = 0;
+        if (registry.openKey(registryLocalMachine, path, key) != 0)
+            continue;
+        unsigned char buffer[1024];
+        std::uint32_t type = 0;
+        std::uint32_t size = sizeof buffer;
+        registry.queryValue(key, name, type, buffer, size);
+        registry.closeKey(key);
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -95,9 +166,11 @@ int main(int argc, char *argv[])
     QDir(config.path()).mkpath(QStringLiteral("Velmora"));
     const QString path = config.filePath(QStringLiteral("Velmora/registry.reg"));
 
-    std::printf("look-up of a 4 MiB registry file against a plain read of it, median of %d:\n",
+    std::printf("a press of \"System Info...\" on a 4 MiB registry file against a plain read of "
+                "it,\nmedian of %d; memory the presses add at their peak and keep after them:\n",
                 rounds);
-    std::printf("  %-34s %10s %10s %8s\n", "shape", "read ms", "look-up ms", "ratio");
+    std::printf("  %-38s %8s %8s %7s %8s %8s\n", "shape", "read ms", "press ms", "ratio", "peak MB",
+                "kept MB");
     for (const Shape &shape : shapes()) {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(shape.file) < 0)
@@ -110,15 +183,15 @@ int main(int argc, char *argv[])
                     again.readAll();
             },
             rounds);
-        const double lookUp = millisecondsOf(
-            [&] {
-                ExportFileRegistry registry(QStringLiteral("Velmora"));
-                RegistryKey key = 0;
-                if (registry.openKey(registryLocalMachine, u"SOFTWARE\\Microsoft", key) == 0)
-                    registry.closeKey(key);
-            },
-            rounds);
-        std::printf("  %-34s %10.2f %10.2f %8.1f\n", shape.name, read, lookUp, lookUp / read);
+        ExportFileRegistry registry(QStringLiteral("Velmora"));
+        const long resident = residentNow();
+        const std::size_t allocated = mallinfo2().uordblks;
+        const double lookUp = millisecondsOf([&] { press(registry); }, rounds);
+        const double peak = static_cast<double>(statusKilobytes("VmHWM") - resident) * 1024;
+        const double kept = static_cast<double>(mallinfo2().uordblks)
+            - static_cast<double>(allocated);
+        std::printf("  %-38s %8.2f %8.2f %7.1f %8.1f %8.1f\n", shape.name, read, lookUp,
+                    lookUp / read, megabytes(peak), megabytes(kept));
     }
     return 0;
 }

@@ -16,11 +16,14 @@ fi
 
 out="$root/build/fuzz"
 mkdir -p "$out/corpus"
-"$compiler" -std=c++20 -g -O1 -Wall -Wextra -Werror \
+# The reader decodes and compares names with QtCore, which is linked as it is installed.
+read -r -a qtflags <<<"$(pkg-config --cflags Qt6Core)"
+read -r -a qtlibs <<<"$(pkg-config --libs Qt6Core)"
+"$compiler" -std=c++20 -g -O1 -Wall -Wextra -Werror -fPIC \
     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -I"$root/platform/registry" -I"$root/countdown" \
+    -I"$root/platform/registry" -I"$root/countdown" "${qtflags[@]}" \
     "$root/platform/registry/registrystore.cpp" "$root/platform/registry/registryexport.cpp" "$root/countdown/getkeyvalue.cpp" \
-    "$root/tests/fuzz/registryexport_fuzz.cpp" -o "$out/registryexport_fuzz"
+    "$root/tests/fuzz/registryexport_fuzz.cpp" "${qtlibs[@]}" -o "$out/registryexport_fuzz"
 
 # The fuzzer's running account is long; it goes to a log, of which the end is shown.
 log="$out/fuzz.log"

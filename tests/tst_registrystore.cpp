@@ -11,21 +11,24 @@
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-// A value as the registry gives it; type -1 when there is none.
+// A value as the registry gives it; type -1 when the key has no such value, -2 when there is
+// no such key.
 struct Found
 {
     int type = -1;
     QByteArray data;
 };
+constexpr int noKey = -2;
 
 Found lookUp(Registry &registry, const QString &key, const QString &name)
 {
     RegistryKey handle = 0;
     if (registry.openKey(registryLocalMachine, key.toStdU16String(), handle) != 0)
-        return {};
+        return { noKey, {} };
     std::uint32_t type = 0;
     std::uint32_t size = 0;
     Found found;
@@ -70,6 +73,8 @@ private slots:
     void readsWhatTheFileHolds();
     void registryIsTheFirstFileFound_data();
     void registryIsTheFirstFileFound();
+    void configurationFolders_data();
+    void configurationFolders();
 };
 
 void RegistryStoreTest::readsWhatTheFileHolds_data()
@@ -104,6 +109,17 @@ void RegistryStoreTest::readsWhatTheFileHolds_data()
     QTest::newRow("key and value names in any case")
         << header + "[HKEY_LOCAL_MACHINE\\Software\\Tools]\n\"Path\"=\"x\"\n" << "SOFTWARE\\TOOLS"
         << "PATH" << 1 << sz("x");
+    QTest::newRow("a name with z in other letters") << header + tools + "\"Fizz\"=\"x\"\r\n" << key
+                                                    << "FIZZ" << 1 << sz("x");
+    const QByteArray lodz = header
+        + QStringLiteral("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Łódź]\r\n\"P\"=\"x\"\r\n").toUtf8();
+    QTest::newRow("Łódź found as łódź") << lodz << QStringLiteral("SOFTWARE\\łódź") << "P" << 1
+                                        << sz("x");
+    QTest::newRow("Łódź found as ŁÓDŹ") << lodz << QStringLiteral("SOFTWARE\\ŁÓDŹ") << "P" << 1
+                                        << sz("x");
+    QTest::newRow("text after a key line's ] is passed over")
+        << header + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tools] x\r\n\"P\"=\"a\"\r\n" << key << "P"
+        << 1 << sz("a");
     QTest::newRow("UTF-16LE with byte order mark")
         << utf16File(QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_"
                                     "MACHINE\\SOFTWARE\\Tools]\r\n\"P\"=\"/opt/Сведения\"\r\n"))
@@ -118,13 +134,19 @@ void RegistryStoreTest::readsWhatTheFileHolds_data()
                                    << -1 << absent;
     QTest::newRow("key removed")
         << header + tools + "\"P\"=\"a\"\r\n[-HKEY_LOCAL_MACHINE\\SOFTWARE]\r\n" << key << "P"
-        << -1 << absent;
+        << noKey << absent;
+    QTest::newRow("key removed by its own name")
+        << header + tools + "\"P\"=\"a\"\r\n[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Tools]\r\n" << key << "P"
+        << noKey << absent;
+    QTest::newRow("key named again after its removal, without its values")
+        << header + tools + "\"P\"=\"a\"\r\n[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Tools]\r\n" + tools << key
+        << "P" << -1 << absent;
     const QByteArray sharedTools = header
         + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Shared Tools Location]\r\n\"MSINFO\"=\"/opt\"\r\n"
         + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Shared Tools\\MSINFO]\r\n\"PATH\"=\"/x\"\r\n"
         + "[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Shared Tools]\r\n";
     QTest::newRow("key removed with the keys below it")
-        << sharedTools << "SOFTWARE\\Shared Tools\\MSINFO" << "PATH" << -1 << absent;
+        << sharedTools << "SOFTWARE\\Shared Tools\\MSINFO" << "PATH" << noKey << absent;
     QTest::newRow("a key whose name goes on is not below")
         << sharedTools << "SOFTWARE\\Shared Tools Location" << "MSINFO" << 1 << sz("/opt");
     QTest::newRow("blanks and tabs at the ends and around =")
@@ -140,7 +162,8 @@ void RegistryStoreTest::readsWhatTheFileHolds_data()
                              << absent;
 
     // Malformed: what cannot be read is absent, and the rest of the file is read
-    QTest::newRow("missing header") << tools + "\"P\"=\"a\"\r\n" << key << "P" << -1 << absent;
+    QTest::newRow("missing header") << tools + "\"P\"=\"a\"\r\n" << key << "P" << noKey
+                                    << absent;
     QTest::newRow("value before any key")
         << header + "\"P\"=\"a\"\r\n" + tools << key << "P" << -1 << absent;
     const QByteArray unknownEscape = header + tools + "\"P\"=\"a\\nb\"\r\n\"Q\"=\"ok\"\r\n";
@@ -171,11 +194,16 @@ void RegistryStoreTest::readsWhatTheFileHolds_data()
     QTest::newRow("hex value cut short by a key") << cutShort << key << "B" << -1 << absent;
     QTest::newRow("key after a hex value cut short")
         << cutShort << "SOFTWARE\\Next" << "N" << 1 << sz("ok");
+    QTest::newRow("hex value cut short right after a byte")
+        << header + tools + "\"B\"=hex:01,02\\\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Next]\r\n" << key
+        << "B" << -1 << absent;
+    QTest::newRow("overlong UTF-8 is not a letter")
+        << header + tools + "\"\xC1\x90\"=\"a\"\r\n" << key << "P" << -1 << absent;
     const QString longText(1 << 20, u'x');
     QTest::newRow("very long line") << header + tools + "\"P\"=\"" + longText.toLatin1() + "\"\r\n"
                                     << key << "P" << 1 << sz(longText);
     QTest::newRow("file larger than 4 MiB is not read")
-        << header + tools + "\"P\"=\"a\"\r\n;" + QByteArray(4 << 20, 'x') << key << "P" << -1
+        << header + tools + "\"P\"=\"a\"\r\n;" + QByteArray(4 << 20, 'x') << key << "P" << noKey
         << absent;
     const QByteArray truncated = utf16File(QStringLiteral(
                                                "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_"
@@ -191,7 +219,7 @@ void RegistryStoreTest::readsWhatTheFileHolds_data()
     QRandomGenerator random(8);
     for (char &byte : garbage)
         byte = static_cast<char>(random.bounded(256));
-    QTest::newRow("binary garbage file") << garbage << key << "P" << -1 << absent;
+    QTest::newRow("binary garbage file") << garbage << key << "P" << noKey << absent;
 }
 
 void RegistryStoreTest::readsWhatTheFileHolds()
@@ -202,8 +230,7 @@ void RegistryStoreTest::readsWhatTheFileHolds()
     QFETCH(int, type);
     QFETCH(QByteArray, data);
 
-    RegistryStore store = RegistryStore::fromExport(
-        std::string_view(file.constData(), static_cast<std::size_t>(file.size())));
+    RegistryStore store(file);
     const Found found = lookUp(store, key, name);
 
     QCOMPARE(found.type, type);
@@ -215,29 +242,28 @@ void RegistryStoreTest::registryIsTheFirstFileFound_data()
 {
     QTest::addColumn<QStringList>("files"); // user's, first system folder, second system folder
     QTest::addColumn<QString>("expected");  // "PATH" as read, or empty when there is no key
-    QTest::addColumn<QString>("relative");  // the folder given by a relative path, if any
 
-    const QString none;
     QTest::newRow("the user's before the system's") << QStringList { "user", "sys1", "sys2" }
-                                                    << "user" << none;
+                                                    << "user";
     QTest::newRow("the system's folders in their order") << QStringList { "", "sys1", "sys2" }
-                                                         << "sys1" << none;
-    QTest::newRow("the last system folder") << QStringList { "", "", "sys2" } << "sys2" << none;
-    QTest::newRow("no file, no key") << QStringList { "", "", "" } << "" << none;
-    QTest::newRow("a pipe is passed over") << QStringList { "pipe", "sys1", "" } << "sys1"
-                                           << none;
-    // A relative folder would be looked for in the working folder, which is root here.
-    QTest::newRow("a relative user's folder is passed over")
-        << QStringList { "user", "", "sys2" } << "sys2" << "user";
-    QTest::newRow("a relative system folder is passed over")
-        << QStringList { "", "sys1", "sys2" } << "sys2" << "sys1";
+                                                         << "sys1";
+    QTest::newRow("the last system folder") << QStringList { "", "", "sys2" } << "sys2";
+    QTest::newRow("no file, no key") << QStringList { "", "", "" } << "";
+    // Whatever is in the user's file's place takes the system's file's place; what cannot be
+    // read as a registry holds no keys, and nothing of it may block.
+    QTest::newRow("a pipe: no key") << QStringList { "pipe", "sys1", "" } << "";
+    QTest::newRow("a folder: no key") << QStringList { "folder", "sys1", "" } << "";
+    QTest::newRow("a link to /dev/zero: no key") << QStringList { "zero", "sys1", "" } << "";
+    QTest::newRow("a link to nothing: no key") << QStringList { "dangling", "sys1", "" } << "";
+    // Root reads a file of mode 000 all the same.
+    QTest::newRow("a file of mode 000") << QStringList { "mode000", "sys1", "" }
+                                        << (geteuid() == 0 ? "mode000" : "");
 }
 
 void RegistryStoreTest::registryIsTheFirstFileFound()
 {
     QFETCH(QStringList, files);
     QFETCH(QString, expected);
-    QFETCH(QString, relative);
 
     QTemporaryDir root;
     QStringList folders;
@@ -246,37 +272,76 @@ void RegistryStoreTest::registryIsTheFirstFileFound()
         folders.append(folder);
         QVERIFY(QDir().mkpath(folder + QStringLiteral("/Velmora")));
         const QString path = folder + QStringLiteral("/Velmora/registry.reg");
+        const QByteArray name = QFile::encodeName(path);
         if (files[i] == QStringLiteral("pipe")) {
-            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            QCOMPARE(mkfifo(name.constData(), 0600), 0);
+        } else if (files[i] == QStringLiteral("folder")) {
+            QVERIFY(QDir().mkpath(path));
+        } else if (files[i] == QStringLiteral("zero")) {
+            QCOMPARE(symlink("/dev/zero", name.constData()), 0);
+        } else if (files[i] == QStringLiteral("dangling")) {
+            QCOMPARE(symlink("nowhere", name.constData()), 0);
         } else if (!files[i].isEmpty()) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(header + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\n"
                        + "\"PATH\"=\"" + files[i].toUtf8() + "\"\n");
+            if (files[i] == QStringLiteral("mode000"))
+                QVERIFY(file.setPermissions({}));
         }
-    }
-    for (const int i : { 0, 1 }) {
-        if (files[i] == relative)
-            folders[i] = QString::number(i);
     }
     const QByteArray savedHome = qgetenv("XDG_CONFIG_HOME");
     const QByteArray savedDirs = qgetenv("XDG_CONFIG_DIRS");
-    const QByteArray savedHomeFolder = qgetenv("HOME");
-    const QString savedWorkingFolder = QDir::currentPath();
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(folders[0]));
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(folders[1] + ':' + folders[2]));
-    qputenv("HOME", QFile::encodeName(root.filePath(QStringLiteral("home"))));
-    QDir::setCurrent(root.path());
 
     ExportFileRegistry registry(QStringLiteral("Velmora"));
     const Found found
         = lookUp(registry, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"), "PATH");
 
-    QDir::setCurrent(savedWorkingFolder);
     qputenv("XDG_CONFIG_HOME", savedHome);
     qputenv("XDG_CONFIG_DIRS", savedDirs);
-    qputenv("HOME", savedHomeFolder);
     QCOMPARE(found.data, expected.isEmpty() ? QByteArray() : sz(expected));
+}
+
+void RegistryStoreTest::configurationFolders_data()
+{
+    QTest::addColumn<QByteArray>("configHome"); // empty: unset
+    QTest::addColumn<QByteArray>("configDirs");
+    QTest::addColumn<QByteArray>("home");
+    QTest::addColumn<QByteArrayList>("folders");
+
+    QTest::newRow("both set") << QByteArray("/c/user") << QByteArray("/c/sys1:/c/sys2")
+                              << QByteArray("/home/u")
+                              << QByteArrayList { "/c/user", "/c/sys1", "/c/sys2" };
+    QTest::newRow("XDG_CONFIG_HOME unset: ~/.config")
+        << QByteArray() << QByteArray("/c/sys") << QByteArray("/home/u")
+        << QByteArrayList { "/home/u/.config", "/c/sys" };
+    QTest::newRow("XDG_CONFIG_DIRS unset: /etc/xdg")
+        << QByteArray("/c/user") << QByteArray() << QByteArray("/home/u")
+        << QByteArrayList { "/c/user", "/etc/xdg" };
+    // A relative folder would be looked for in the working folder.
+    QTest::newRow("a relative XDG_CONFIG_HOME: ~/.config")
+        << QByteArray("c/user") << QByteArray("/c/sys") << QByteArray("/home/u")
+        << QByteArrayList { "/home/u/.config", "/c/sys" };
+    QTest::newRow("a relative system folder is passed over")
+        << QByteArray("/c/user") << QByteArray("c/sys1:/c/sys2") << QByteArray("/home/u")
+        << QByteArrayList { "/c/user", "/c/sys2" };
+    QTest::newRow("only relative system folders: /etc/xdg")
+        << QByteArray("/c/user") << QByteArray("c/sys1:c/sys2") << QByteArray("/home/u")
+        << QByteArrayList { "/c/user", "/etc/xdg" };
+    QTest::newRow("a relative home: no user's folder")
+        << QByteArray() << QByteArray() << QByteArray("home/u") << QByteArrayList { "/etc/xdg" };
+}
+
+void RegistryStoreTest::configurationFolders()
+{
+    QFETCH(QByteArray, configHome);
+    QFETCH(QByteArray, configDirs);
+    QFETCH(QByteArray, home);
+    QFETCH(QByteArrayList, folders);
+
+    QCOMPARE(ExportFileRegistry::configurationFolders(configHome, configDirs, home), folders);
 }
 
 PROGRAM_TEST_MAIN(RegistryStoreTest, "Velmora")

@@ -1,86 +1,143 @@
 #include "exportfileregistry_unix.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
+#include <QScopeGuard>
+
+#include <algorithm>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-// Only a plain file of a sane size is read: a pipe or a device would never end, and a huge file
-// would keep the window from answering. Anything else reads as no registry at all.
-QByteArray contentsOf(const QString &path)
+// Only a plain file of a sane size is read, and nothing on the way may block. The kind is judged
+// on the descriptor opened, without blocking, so that nothing put in the file's place after a
+// look at its name (a pipe that would wait for a writer, a device that never ends) is read.
+// Anything else reads as no registry at all.
+QByteArray contentsOf(const QByteArray &path)
 {
-    const QFileInfo info(path);
-    const auto limit = static_cast<qint64>(RegistryStore::maximumExportSize);
-    if (path.isEmpty() || !info.isFile() || info.size() > limit)
+    constexpr auto limit = static_cast<qsizetype>(RegistryStore::maximumExportSize);
+    if (path.isEmpty())
         return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const int file = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (file < 0)
         return {};
-    QByteArray bytes = file.read(limit + 1);
-    return bytes.size() > limit ? QByteArray() : bytes;
+    const auto closeFile = qScopeGuard([file] { ::close(file); });
+    struct stat info {};
+    if (::fstat(file, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > limit)
+        return {};
+
+    // The file may grow while it is read: whatever it holds beyond the limit makes it too large.
+    QByteArray bytes(static_cast<qsizetype>(info.st_size) + 1, Qt::Uninitialized);
+    qsizetype length = 0;
+    while (length <= limit) {
+        if (length == bytes.size())
+            bytes.resize(std::min(2 * bytes.size(), limit + 1));
+        const ssize_t read = ::read(file, bytes.data() + length,
+                                    static_cast<std::size_t>(bytes.size() - length));
+        if (read == 0)
+            break;
+        if (read < 0) {
+            if (errno == EINTR)
+                continue;
+            return {};
+        }
+        length += read;
+    }
+    if (length > limit)
+        return {};
+    bytes.truncate(length);
+    return bytes;
+}
+
+// Whether the name is there, whatever it is, a link that leads nowhere included: the user who
+// put something in the file's place means it to take the place of the system's file. Only the
+// system's word that there is no such name passes it over.
+bool exists(const QByteArray &path)
+{
+    struct stat info {};
+    return ::lstat(path.constData(), &info) == 0 || (errno != ENOENT && errno != ENOTDIR);
+}
+
+bool isAbsolute(const QByteArray &path)
+{
+    return path.startsWith('/');
 }
 
 } // namespace
 
-ExportFileRegistry::ExportFileRegistry(const QString &programFolder)
-    : m_relativePath(programFolder + QStringLiteral("/registry.reg"))
+ExportFileRegistry::ExportFileRegistry(const QString &configurationName)
+    : m_relativePath(QFile::encodeName(configurationName) + "/registry.reg")
 {
 }
 
-QString ExportFileRegistry::location() const
+QList<QByteArray> ExportFileRegistry::configurationFolders(const QByteArray &configHome,
+                                                           const QByteArray &configDirs,
+                                                           const QByteArray &home)
 {
-    // The user's configuration folder first, then each of the system's, in their order.
-    for (const QString &folder : configurationFolders()) {
-        const QString path = folder + u'/' + m_relativePath;
-        if (QFileInfo(path).isFile())
+    // As the XDG base directory rules have it, a folder given by a relative path is no folder
+    // at all: it would make the working folder, wherever the program was started from, part of
+    // the registry, and with it the program that "System Info..." starts.
+    QList<QByteArray> folders;
+    if (isAbsolute(configHome))
+        folders.append(configHome);
+    else if (isAbsolute(home))
+        folders.append(home + "/.config");
+
+    const qsizetype userFolders = folders.size();
+    for (const QByteArray &folder : configDirs.split(':')) {
+        if (isAbsolute(folder))
+            folders.append(folder);
+    }
+    if (folders.size() == userFolders)
+        folders.append("/etc/xdg");
+    return folders;
+}
+
+QByteArray ExportFileRegistry::location() const
+{
+    const QList<QByteArray> folders = configurationFolders(
+        qgetenv("XDG_CONFIG_HOME"), qgetenv("XDG_CONFIG_DIRS"), qgetenv("HOME"));
+    for (const QByteArray &folder : folders) {
+        const QByteArray path = folder + '/' + m_relativePath;
+        if (exists(path))
             return path;
     }
     return {};
 }
 
-QStringList ExportFileRegistry::configurationFolders()
+void ExportFileRegistry::releaseWhenUnused()
 {
-    // As the XDG base directory rules have it, a folder given by a relative path is no folder
-    // at all: it would make the working folder, wherever the program was started from, part of
-    // the registry, and with it the program that "System Info..." starts.
-    QStringList folders;
-    const QString home = QFile::decodeName(qgetenv("XDG_CONFIG_HOME"));
-    if (QDir::isAbsolutePath(home))
-        folders.append(home);
-    else if (QDir::isAbsolutePath(QDir::homePath()))
-        folders.append(QDir::homePath() + QStringLiteral("/.config"));
-
-    QStringList system;
-    for (const QString &folder :
-         QFile::decodeName(qgetenv("XDG_CONFIG_DIRS")).split(u':', Qt::SkipEmptyParts)) {
-        if (QDir::isAbsolutePath(folder))
-            system.append(folder);
-    }
-    if (system.isEmpty())
-        system.append(QStringLiteral("/etc/xdg"));
-    return folders + system;
+    if (m_store && !m_store->hasOpenKeys())
+        m_store.reset();
 }
 
 RegistryResult ExportFileRegistry::openKey(RegistryKey root, const std::u16string &path,
                                            RegistryKey &key)
 {
-    if (!m_store.hasOpenKeys()) {
-        const QByteArray bytes = contentsOf(location());
-        m_store = RegistryStore::fromExport(
-            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    }
-    return m_store.openKey(root, path, key);
+    if (!m_store)
+        m_store.emplace(contentsOf(location()));
+    const RegistryResult result = m_store->openKey(root, path, key);
+    releaseWhenUnused();
+    return result;
 }
 
 RegistryResult ExportFileRegistry::queryValue(RegistryKey key, const std::u16string &name,
                                               std::uint32_t &type, unsigned char *buffer,
                                               std::uint32_t &size)
 {
-    return m_store.queryValue(key, name, type, buffer, size);
+    if (!m_store)
+        return RegistryError::invalidHandle;
+    return m_store->queryValue(key, name, type, buffer, size);
 }
 
 RegistryResult ExportFileRegistry::closeKey(RegistryKey key)
 {
-    return m_store.closeKey(key);
+    if (!m_store)
+        return RegistryError::invalidHandle;
+    const RegistryResult result = m_store->closeKey(key);
+    releaseWhenUnused();
+    return result;
 }

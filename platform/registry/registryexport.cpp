@@ -1,10 +1,8 @@
-// The registry export format ("Windows Registry Editor Version 5.00"), read into a
-// RegistryStore: the file's text in either of its encodings, its lines, and the values on them.
+#include "registryexport.h"
 
-#include "registrystore.h"
+#include <QStringDecoder>
 
 #include <algorithm>
-#include <optional>
 #include <utility>
 
 namespace {
@@ -32,118 +30,6 @@ bool startsWithFolded(std::u16string_view text, std::u16string_view prefix)
         return p == (c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 0x20) : c);
     });
 }
-
-// ---- Text of the file ------------------------------------------------------------------------
-
-void appendCodePoint(std::u16string &text, char32_t c)
-{
-    if (c < 0x10000) {
-        text.push_back(static_cast<char16_t>(c));
-    } else {
-        c -= 0x10000;
-        text.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-        text.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-    }
-}
-
-// A byte that is not part of a well-formed sequence reads as the replacement character.
-std::u16string fromUtf8(std::string_view bytes)
-{
-    constexpr char32_t replacement = 0xFFFD;
-    std::u16string text;
-    text.reserve(bytes.size());
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        int length = 0;
-        char32_t c = 0;
-        char32_t smallest = 0;
-        if (lead < 0x80) {
-            length = 1;
-            c = lead;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            c = lead & 0x1Fu;
-            smallest = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            c = lead & 0x0Fu;
-            smallest = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            c = lead & 0x07u;
-            smallest = 0x10000;
-        }
-        bool wellFormed = length > 0 && i + static_cast<std::size_t>(length) <= bytes.size();
-        for (int k = 1; wellFormed && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
-            wellFormed = (next & 0xC0u) == 0x80u;
-            c = (c << 6) | (next & 0x3Fu);
-        }
-        wellFormed = wellFormed && c >= smallest && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
-        if (wellFormed) {
-            appendCodePoint(text, c);
-            i += static_cast<std::size_t>(length);
-        } else {
-            appendCodePoint(text, replacement);
-            ++i;
-        }
-    }
-    return text;
-}
-
-// A last byte without its partner, as in a file cut short, is left out.
-std::u16string fromUtf16LE(std::string_view bytes)
-{
-    std::u16string text;
-    text.reserve(bytes.size() / 2);
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-        text.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i])
-                                             | (static_cast<unsigned char>(bytes[i + 1]) << 8)));
-    return text;
-}
-
-std::u16string decoded(std::string_view bytes)
-{
-    if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE")
-        return fromUtf16LE(bytes.substr(2));
-    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        return fromUtf8(bytes.substr(3));
-    return fromUtf8(bytes);
-}
-
-// The file's lines, one at a time; lines end in CR LF, LF or CR.
-class Lines
-{
-public:
-    explicit Lines(std::u16string_view text)
-        : m_text(text)
-    {
-    }
-
-    bool atEnd() const { return m_next >= m_text.size(); }
-
-    std::u16string_view peek() const { return m_text.substr(m_next, lineEnd() - m_next); }
-
-    std::u16string_view take()
-    {
-        const std::size_t end = lineEnd();
-        const std::u16string_view line = m_text.substr(m_next, end - m_next);
-        m_next = end + 1;
-        if (end + 1 < m_text.size() && m_text[end] == u'\r' && m_text[end + 1] == u'\n')
-            ++m_next;
-        return line;
-    }
-
-private:
-    std::size_t lineEnd() const
-    {
-        return std::min(m_text.find_first_of(u"\r\n", m_next), m_text.size());
-    }
-
-    std::u16string_view m_text;
-    std::size_t m_next = 0;
-};
 
 // ---- One value -------------------------------------------------------------------------------
 
@@ -238,13 +124,9 @@ std::vector<unsigned char> stringData(std::u16string_view text)
     return data;
 }
 
-// Reads the data after "name"=. A value given as "-" is removed. std::nullopt: unreadable.
-struct Data
-{
-    bool remove = false;
-    RegistryValue value;
-};
+using Data = ExportLines::Data;
 
+// Reads the data after "name"=. A value given as "-" is removed. std::nullopt: unreadable.
 std::optional<Data> typedData(std::u16string_view data)
 {
     if (!data.empty() && data.front() == u'"') {
@@ -290,113 +172,172 @@ bool isHexValue(std::u16string_view data)
     return startsWithFolded(data, u"HEX:") || startsWithFolded(data, u"HEX(");
 }
 
-// ---- The file --------------------------------------------------------------------------------
+// ---- Lines ---------------------------------------------------------------------------------
 
-class ExportReader
+bool isLineEnd(char16_t c)
 {
-public:
-    ExportReader(RegistryStore &store, std::u16string_view text)
-        : m_store(store)
-        , m_lines(text)
-    {
-    }
+    return c == u'\r' || c == u'\n';
+}
 
-    void read()
-    {
-        // Without its first line the file is not an export at all, and nothing in it is read.
-        if (m_lines.atEnd() || trimmed(m_lines.take()) != u"Windows Registry Editor Version 5.00")
-            return;
-        while (!m_lines.atEnd()) {
-            const std::u16string_view line = trimmed(m_lines.take());
-            if (line.empty() || line.front() == u';')
-                continue;
-            if (line.front() == u'[')
-                readKey(line);
-            else
-                readValue(line);
+// Where the line that starts at from ends: at its CR, LF or CR LF, or at the end of the text.
+std::size_t lineEnd(std::u16string_view text, std::size_t from)
+{
+    while (from < text.size() && !isLineEnd(text[from]))
+        ++from;
+    return from;
+}
+
+// Where the line after the one ending at end starts.
+std::size_t nextLine(std::u16string_view text, std::size_t end)
+{
+    if (end < text.size() && text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n')
+        return end + 2;
+    return std::min(end + 1, text.size());
+}
+
+// Passes over a quoted text at the start of rest, as quoted() reads it, without copying it.
+bool skipQuoted(std::u16string_view &rest)
+{
+    if (rest.empty() || rest.front() != u'"')
+        return false;
+    for (std::size_t i = 1; i < rest.size(); ++i) {
+        if (rest[i] == u'"') {
+            rest.remove_prefix(i + 1);
+            return true;
+        }
+        if (rest[i] == u'\\') {
+            if (i + 1 >= rest.size() || (rest[i + 1] != u'\\' && rest[i + 1] != u'"'))
+                return false;
+            ++i;
         }
     }
-
-private:
-    void readKey(std::u16string_view line)
-    {
-        // Until a key is read well, values belong to no key: they must not land in the last one.
-        m_key = nullptr;
-        const std::size_t close = line.rfind(u']');
-        if (close == std::u16string_view::npos || !trimmed(line.substr(close + 1)).empty())
-            return;
-        const std::u16string_view path = line.substr(1, close - 1);
-        if (!path.empty() && path.front() == u'-')
-            m_store.removeKey(path.substr(1));
-        else
-            m_key = m_store.addKey(path);
-    }
-
-    void readValue(std::u16string_view line)
-    {
-        std::optional<std::u16string> name;
-        std::u16string_view rest = line;
-        if (rest.front() == u'@') {
-            name = std::u16string();
-            rest.remove_prefix(1);
-        } else {
-            name = quoted(rest);
-        }
-        rest = trimmed(rest);
-        if (!name || rest.empty() || rest.front() != u'=')
-            return;
-        rest = trimmed(rest.substr(1));
-
-        std::u16string joined;
-        if (isHexValue(rest) && !rest.empty() && rest.back() == u'\\') {
-            joined = continued(rest);
-            rest = joined;
-        }
-        const std::optional<Data> data = typedData(rest);
-        if (!data || m_key == nullptr)
-            return;
-        if (data->remove)
-            m_key->remove(*name);
-        else
-            m_key->set(*name, data->value);
-    }
-
-    // A hex value goes on over the following lines while each ends in "\". A line that is not
-    // hex digits and commas ends the value there, and is read as a line of its own.
-    std::u16string continued(std::u16string_view first)
-    {
-        std::u16string joined(first.substr(0, first.size() - 1));
-        while (!m_lines.atEnd()) {
-            const std::u16string_view line = trimmed(m_lines.peek());
-            if (line.empty() || !isContinuation(line))
-                break;
-            m_lines.take();
-            if (line.back() != u'\\') {
-                joined += line;
-                return joined;
-            }
-            joined += line.substr(0, line.size() - 1);
-        }
-        // The value ended in "\" with nothing after it: it was cut short.
-        joined += u",";
-        return joined;
-    }
-
-    RegistryStore &m_store;
-    Lines m_lines;
-    // The key the values that follow belong to; a removal always comes on a line of its own,
-    // after which no value belongs to any key until the next key line.
-    RegistryStore::Values *m_key = nullptr;
-};
+    return false;
+}
 
 } // namespace
 
-RegistryStore RegistryStore::fromExport(std::string_view bytes)
+QString exportText(QByteArrayView file)
 {
-    RegistryStore store;
-    if (bytes.size() > maximumExportSize)
-        return store;
-    const std::u16string text = decoded(bytes);
-    ExportReader(store, text).read();
-    return store;
+    // Stateless: a character cut short at the end of the file reads as the replacement
+    // character rather than as nothing.
+    const bool utf16 = file.size() >= 2 && file[0] == '\xFF' && file[1] == '\xFE';
+    QStringDecoder decoder(utf16 ? QStringDecoder::Utf16LE : QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless);
+    return decoder.decode(file);
+}
+
+ExportLines::ExportLines(std::u16string_view text)
+    : m_text(text)
+{
+    // Without its first line the file is not an export at all, and nothing in it is read.
+    const std::size_t end = lineEnd(m_text, 0);
+    if (trimmed(m_text.substr(0, end)) == u"Windows Registry Editor Version 5.00")
+        m_next = nextLine(m_text, end);
+    else
+        m_next = m_text.size();
+}
+
+bool ExportLines::next()
+{
+    while (m_next < m_text.size()) {
+        const std::size_t end = lineEnd(m_text, m_next);
+        const std::u16string_view line = trimmed(m_text.substr(m_next, end - m_next));
+        m_next = nextLine(m_text, end);
+        if (line.empty() || line.front() == u';')
+            continue;
+        if (line.front() == u'[') {
+            // The key's name ends at the line's last "]", and what follows it is passed over,
+            // as regedit reads it.
+            const std::size_t close = line.rfind(u']');
+            if (close == std::u16string_view::npos) {
+                m_kind = Kind::BrokenKey;
+                return true;
+            }
+            m_key = line.substr(1, close - 1);
+            m_kind = Kind::Key;
+            if (!m_key.empty() && m_key.front() == u'-') {
+                m_key.remove_prefix(1);
+                m_kind = Kind::RemovedKey;
+            }
+            return true;
+        }
+        if (readValueLine(line)) {
+            m_kind = Kind::Value;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ExportLines::readValueLine(std::u16string_view line)
+{
+    std::u16string_view rest = line;
+    if (rest.front() == u'@') {
+        m_name = {};
+        rest.remove_prefix(1);
+    } else {
+        if (!skipQuoted(rest))
+            return false;
+        m_name = line.substr(0, line.size() - rest.size());
+    }
+    rest = trimmed(rest);
+    if (rest.empty() || rest.front() != u'=')
+        return false;
+    m_data = trimmed(rest.substr(1));
+    m_continuation = {};
+    m_cutShort = false;
+    if (!isHexValue(m_data) || m_data.back() != u'\\')
+        return true;
+
+    // A hex value goes on over the following lines while each ends in "\". A line that is not
+    // hex digits and commas ends the value there, and is read as a line of its own: the value
+    // then ended in "\" with nothing after it, and was cut short.
+    m_data.remove_suffix(1);
+    m_cutShort = true;
+    const std::size_t first = m_next;
+    std::size_t last = first;
+    while (m_next < m_text.size()) {
+        const std::size_t end = lineEnd(m_text, m_next);
+        const std::u16string_view next = trimmed(m_text.substr(m_next, end - m_next));
+        if (next.empty() || !isContinuation(next))
+            break;
+        last = end;
+        m_next = nextLine(m_text, end);
+        if (next.back() != u'\\') {
+            m_cutShort = false;
+            break;
+        }
+    }
+    m_continuation = m_text.substr(first, last - first);
+    return true;
+}
+
+std::u16string ExportLines::name() const
+{
+    std::u16string_view quotedName = m_name;
+    return quoted(quotedName).value_or(std::u16string());
+}
+
+std::u16string ExportLines::joinedData() const
+{
+    std::u16string joined(m_data);
+    std::size_t from = 0;
+    while (from < m_continuation.size()) {
+        const std::size_t end = lineEnd(m_continuation, from);
+        std::u16string_view line = trimmed(m_continuation.substr(from, end - from));
+        if (!line.empty() && line.back() == u'\\')
+            line.remove_suffix(1);
+        joined += line;
+        from = nextLine(m_continuation, end);
+    }
+    if (m_cutShort)
+        joined += u',';
+    return joined;
+}
+
+std::optional<ExportLines::Data> ExportLines::data() const
+{
+    if (m_continuation.empty() && !m_cutShort)
+        return typedData(m_data);
+    return typedData(joinedData());
 }

@@ -1,16 +1,20 @@
 #include "registrystore.h"
 
+#include "registryexport.h"
+
+#include <QChar>
+
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <optional>
 #include <utility>
 
 namespace {
 
+using KeyPath = std::u16string; // in capitals, "ROOT\PART\PART", without empty parts
+
 constexpr char16_t separator = u'\\';
-// The character after the separator: every path below a key sorts between the key's path with
-// the separator and the key's path with this.
-constexpr char16_t afterSeparator = separator + 1;
 
 struct Root
 {
@@ -27,126 +31,173 @@ constexpr std::array<Root, 5> roots { {
     { 0x80000005, u"HKEY_CURRENT_CONFIG", u"HKCC" },
 } };
 
-// Key and value names compare without regard to case, as the system compares them. The
-// letters folded are those of the Latin, Greek and Cyrillic alphabets most names are written in.
+// Key and value names compare without regard to case, as the system compares them: each UTF-16
+// unit in capitals, by Unicode's simple mapping. Not QString::toUpper, whose full mapping makes
+// "straße" and "STRASSE" one name, and not case folding, which keeps the dotless "ı" apart from
+// "I": the system's comparison does neither.
 char16_t folded(char16_t c)
 {
-    if ((c >= u'a' && c <= u'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)
-        || (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) || (c >= 0x430 && c <= 0x44F))
-        return static_cast<char16_t>(c - 0x20);
-    if (c >= 0x450 && c <= 0x45F)
-        return static_cast<char16_t>(c - 0x50);
-    return c;
+    return QChar(c).toUpper().unicode();
+}
+
+void appendFolded(std::u16string &text, std::u16string_view part)
+{
+    for (const char16_t c : part)
+        text.push_back(folded(c));
 }
 
 std::u16string folded(std::u16string_view text)
 {
-    std::u16string result(text);
-    for (char16_t &c : result)
-        c = folded(c);
+    std::u16string result;
+    result.reserve(text.size());
+    appendFolded(result, text);
     return result;
 }
 
 // Appends the path's parts, folded, each after a separator; empty parts are skipped.
-void appendParts(std::u16string &path, std::u16string_view parts)
+void appendParts(KeyPath &path, std::u16string_view parts)
 {
-    path.reserve(path.size() + parts.size() + 1);
     while (!parts.empty()) {
         const std::size_t end = std::min(parts.find(separator), parts.size());
         if (end > 0) {
             path.push_back(separator);
-            for (const char16_t c : parts.substr(0, end))
-                path.push_back(folded(c));
+            appendFolded(path, parts.substr(0, end));
         }
         parts.remove_prefix(std::min(end + 1, parts.size()));
     }
 }
 
+bool isRoot(const KeyPath &path)
+{
+    return path.find(separator) == KeyPath::npos;
+}
+
+// Where a key line's key stands to the key path: the same key, a key below it, a key above it,
+// or none of these (an unknown root included).
+enum class Relation { Apart, Same, Below, Above };
+
+// Compares the key as the line writes it with the key path as it goes, and stops as soon as the
+// two part: a line tells in a few characters whether it concerns the key, however long it is.
+Relation relation(std::u16string_view text, const KeyPath &path)
+{
+    const std::size_t rootEnd = std::min(text.find(separator), text.size());
+    const std::u16string_view rootName = text.substr(0, rootEnd);
+    const auto sameName = [](char16_t written, char16_t capital) {
+        return folded(written) == capital;
+    };
+    const auto root = std::find_if(roots.begin(), roots.end(), [&](const Root &r) {
+        return std::ranges::equal(rootName, r.name, sameName)
+            || std::ranges::equal(rootName, r.shortName, sameName);
+    });
+    if (root == roots.end() || !path.starts_with(root->name))
+        return Relation::Apart;
+
+    std::size_t at = root->name.size(); // in path
+    for (std::size_t i = rootEnd; i < text.size(); ++i) {
+        if (text[i] == separator) {
+            if (i + 1 < text.size() && text[i + 1] != separator) {
+                // A part begins: the key path must go on with one too.
+                if (at == path.size())
+                    return Relation::Below;
+                if (path[at] != separator)
+                    return Relation::Apart;
+                ++at;
+            }
+        } else if (at == path.size() || folded(text[i]) != path[at]) {
+            return Relation::Apart;
+        } else {
+            ++at;
+        }
+    }
+    if (at == path.size())
+        return Relation::Same;
+    return path[at] == separator ? Relation::Above : Relation::Apart;
+}
+
+// Whether a key line names a root alone, without a part below it.
+bool namesRoot(std::u16string_view text)
+{
+    const std::size_t rootEnd = std::min(text.find(separator), text.size());
+    return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(rootEnd), text.end(),
+                       [](char16_t c) { return c == separator; });
+}
+
+// Whether a removal line takes the key: a root is never removed.
+bool removes(std::u16string_view text, const KeyPath &path)
+{
+    const Relation taken = relation(text, path);
+    return (taken == Relation::Same || taken == Relation::Above) && !namesRoot(text);
+}
+
+std::u16string_view viewOf(const QString &text)
+{
+    return { QStringView(text).utf16(), static_cast<std::size_t>(text.size()) };
+}
+
+// A key exists when the file names it or a key below it, and no later removal takes it; a root
+// is there even when the file names nothing under it. A removal takes only keys that exist, and
+// the key above the one removed stays: it was there because of it.
+bool exists(std::u16string_view text, const KeyPath &path)
+{
+    if (isRoot(path))
+        return true;
+    bool exists = false;
+    ExportLines lines(text);
+    while (lines.next()) {
+        if (lines.kind() == ExportLines::Kind::Key) {
+            const Relation named = relation(lines.key(), path);
+            if (named == Relation::Same || named == Relation::Below)
+                exists = true;
+        } else if (lines.kind() == ExportLines::Kind::RemovedKey) {
+            if (removes(lines.key(), path))
+                exists = false;
+        }
+    }
+    return exists;
+}
+
+// The value the file leaves under the key: the last that the key's lines set, unless a later
+// line removed it or the key.
+std::optional<RegistryValue> value(std::u16string_view text, const KeyPath &path,
+                                   const std::u16string &name)
+{
+    std::optional<RegistryValue> value;
+    bool inKey = false; // the lines that follow are the key's
+    ExportLines lines(text);
+    while (lines.next()) {
+        switch (lines.kind()) {
+        case ExportLines::Kind::Key:
+            inKey = relation(lines.key(), path) == Relation::Same;
+            break;
+        case ExportLines::Kind::RemovedKey:
+            inKey = false;
+            if (removes(lines.key(), path))
+                value.reset();
+            break;
+        case ExportLines::Kind::BrokenKey:
+            inKey = false;
+            break;
+        case ExportLines::Kind::Value:
+            if (inKey && folded(lines.name()) == name) {
+                if (std::optional<ExportLines::Data> data = lines.data()) {
+                    if (data->remove)
+                        value.reset();
+                    else
+                        value = std::move(data->value);
+                }
+            }
+            break;
+        }
+    }
+    return value;
+}
+
 } // namespace
 
-void RegistryStore::Values::set(std::u16string_view name, RegistryValue value)
+RegistryStore::RegistryStore(QByteArrayView exportFile)
 {
-    m_byName.insert_or_assign(folded(name), std::move(value));
-}
-
-void RegistryStore::Values::remove(std::u16string_view name)
-{
-    m_byName.erase(folded(name));
-}
-
-const RegistryValue *RegistryStore::Values::find(std::u16string_view name) const
-{
-    const auto value = m_byName.find(folded(name));
-    return value == m_byName.end() ? nullptr : &value->second;
-}
-
-bool RegistryStore::keyPathFromText(std::u16string_view text, KeyPath &path)
-{
-    const std::size_t end = std::min(text.find(separator), text.size());
-    const std::u16string rootName = folded(text.substr(0, end));
-    for (const Root &root : roots) {
-        if (rootName == root.name || rootName == root.shortName) {
-            path = root.name;
-            appendParts(path, text.substr(end));
-            return true;
-        }
-    }
-    return false;
-}
-
-RegistryStore::KeyPath RegistryStore::keyPathUnder(RegistryKey root, std::u16string_view path)
-{
-    for (const Root &predefined : roots) {
-        if (predefined.handle == root) {
-            KeyPath full(predefined.name);
-            appendParts(full, path);
-            return full;
-        }
-    }
-    return {};
-}
-
-bool RegistryStore::hasKeysBelow(const KeyPath &path) const
-{
-    const KeyPath prefix = path + separator;
-    const auto below = m_keys.lower_bound(prefix);
-    return below != m_keys.end() && below->first.starts_with(prefix);
-}
-
-bool RegistryStore::exists(const KeyPath &path) const
-{
-    // A root is there even when the file names nothing under it.
-    return m_keys.contains(path) || hasKeysBelow(path) || path.find(separator) == KeyPath::npos;
-}
-
-RegistryStore::Values *RegistryStore::addKey(std::u16string_view keyPath)
-{
-    KeyPath path;
-    if (!keyPathFromText(keyPath, path))
-        return nullptr;
-    return &m_keys.try_emplace(std::move(path)).first->second;
-}
-
-bool RegistryStore::setValue(std::u16string_view keyPath, std::u16string_view name,
-                             RegistryValue value)
-{
-    Values *values = addKey(keyPath);
-    if (values == nullptr)
-        return false;
-    values->set(name, std::move(value));
-    return true;
-}
-
-void RegistryStore::removeKey(std::u16string_view keyPath)
-{
-    KeyPath path;
-    if (!keyPathFromText(keyPath, path) || path.find(separator) == KeyPath::npos
-        || !exists(path))
-        return;
-    // The key above was there because of this one; it stays when this one goes.
-    m_keys.try_emplace(path.substr(0, path.rfind(separator)));
-    m_keys.erase(path);
-    m_keys.erase(m_keys.lower_bound(path + separator), m_keys.lower_bound(path + afterSeparator));
+    if (static_cast<std::size_t>(exportFile.size()) <= maximumExportSize)
+        m_text = exportText(exportFile);
 }
 
 RegistryResult RegistryStore::openKey(RegistryKey root, const std::u16string &path,
@@ -155,13 +206,15 @@ RegistryResult RegistryStore::openKey(RegistryKey root, const std::u16string &pa
     KeyPath full;
     if (const auto opened = m_openKeys.find(root); opened != m_openKeys.end()) {
         full = opened->second;
-        appendParts(full, path);
     } else {
-        full = keyPathUnder(root, path);
-        if (full.empty())
+        const auto predefined = std::find_if(roots.begin(), roots.end(),
+                                             [root](const Root &r) { return r.handle == root; });
+        if (predefined == roots.end())
             return RegistryError::invalidHandle;
+        full = predefined->name;
     }
-    if (!exists(full))
+    appendParts(full, path);
+    if (!exists(viewOf(m_text), full))
         return RegistryError::fileNotFound;
     key = m_nextHandle++;
     m_openKeys.emplace(key, std::move(full));
@@ -175,13 +228,12 @@ RegistryResult RegistryStore::queryValue(RegistryKey key, const std::u16string &
     const auto opened = m_openKeys.find(key);
     if (opened == m_openKeys.end())
         return RegistryError::invalidHandle;
-    const auto values = m_keys.find(opened->second);
-    const RegistryValue *value = values == m_keys.end() ? nullptr : values->second.find(name);
-    if (value == nullptr)
+    const std::optional<RegistryValue> found = value(viewOf(m_text), opened->second, folded(name));
+    if (!found)
         return RegistryError::fileNotFound;
 
-    const std::vector<unsigned char> &data = value->data;
-    type = value->type;
+    const std::vector<unsigned char> &data = found->data;
+    type = found->type;
     const std::uint32_t capacity = size;
     size = static_cast<std::uint32_t>(
         std::min<std::size_t>(data.size(), std::numeric_limits<std::uint32_t>::max()));

@@ -7,12 +7,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    RegistryStore store = RegistryStore::fromExport(
-        std::string_view(reinterpret_cast<const char *>(data), size));
+    RegistryStore store(QByteArrayView(data, static_cast<qsizetype>(size)));
 
     std::u16string KeyVal;
     for (const auto &[key, name] : { std::pair<std::u16string, std::u16string> {

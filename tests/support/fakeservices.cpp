@@ -30,7 +30,7 @@ QString FakeFileLookup::firstMatch(const QString &path)
 RegistryResult FakeRegistry::openKey(RegistryKey root, const std::u16string &path,
                                      RegistryKey &key)
 {
-    const RegistryResult result = store.openKey(root, path, key);
+    const RegistryResult result = m_store.openKey(root, path, key);
     opens.append({ root, path, result, result == RegistryError::success ? key : 0 });
     return result;
 }
@@ -40,19 +40,27 @@ RegistryResult FakeRegistry::queryValue(RegistryKey key, const std::u16string &n
                                         std::uint32_t &size)
 {
     queries.append(name);
-    return store.queryValue(key, name, type, buffer, size);
+    return m_store.queryValue(key, name, type, buffer, size);
 }
 
 RegistryResult FakeRegistry::closeKey(RegistryKey key)
 {
     closes.append(key);
-    return store.closeKey(key);
+    return m_store.closeKey(key);
 }
 
 void FakeRegistry::set(const std::u16string &keyPath, const std::u16string &name,
-                       std::uint32_t type, std::vector<unsigned char> data)
+                       std::uint32_t type, const std::vector<unsigned char> &data)
 {
-    store.setValue(keyPath, name, { type, std::move(data) });
+    // hex(<type>): writes any type's bytes as they are.
+    QString quotedName = QString::fromStdU16String(name);
+    quotedName.replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\""));
+    QByteArray bytes;
+    for (const unsigned char byte : data)
+        bytes += (bytes.isEmpty() ? "" : ",") + QByteArray::number(byte, 16).rightJustified(2, '0');
+    m_file += '[' + QString::fromStdU16String(keyPath).toUtf8() + "]\r\n\"" + quotedName.toUtf8()
+        + "\"=hex(" + QByteArray::number(type, 16) + "):" + bytes + "\r\n";
+    m_store = RegistryStore(m_file);
 }
 
 FakeServices::FakeServices(const QString &programTitle)

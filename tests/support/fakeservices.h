@@ -81,7 +81,8 @@ public:
 };
 
 // A registry of typed values set by the test; it records every call and answers as the
-// system's registry would.
+// system's registry would. The values are written as an export file's lines and read by the
+// store that reads such files, on every platform.
 class FakeRegistry final : public Registry
 {
 public:
@@ -101,12 +102,15 @@ public:
 
     // keyPath from the root's name, as "HKEY_LOCAL_MACHINE\SOFTWARE\...".
     void set(const std::u16string &keyPath, const std::u16string &name, std::uint32_t type,
-             std::vector<unsigned char> data);
+             const std::vector<unsigned char> &data);
 
     QList<Opened> opens;
     QList<std::u16string> queries;
     QList<RegistryKey> closes;
-    RegistryStore store;
+
+private:
+    QByteArray m_file = "Windows Registry Editor Version 5.00\r\n";
+    RegistryStore m_store { m_file };
 };
 
 // A full set of doubles, wired the way SystemServices wires the real ones.
