@@ -29,7 +29,7 @@ openssl pkcs12 -export -inkey "$scratch/key.pem" -in "$scratch/certificate.pem" 
 rm "$scratch/key.pem"
 
 stage="$scratch/stage"
-setup="$scratch/setup.exe"
+setup="$scratch/Velmora-signed.exe"
 "${@:1:$#-2}" -DSTAGE="$stage" -DOUTFILE="$setup" -DOSSLSIGNCODE="$osslsigncode" \
     -DSIGN_CERTIFICATE="$scratch/certificate.pfx" "${@: -2}" >"$scratch/make.log" 2>&1 \
     || fail "the signed installer was not made: $(cat "$scratch/make.log")"
