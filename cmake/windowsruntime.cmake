@@ -18,6 +18,40 @@ function(velmora_mingw_runtime out)
     set(${out} ${files} PARENT_SCOPE)
 endfunction()
 
+# velmora_stripped_mingw_runtime(<out>): the same libraries as they are shipped, made once by the
+# target mingw_runtime in the build folder's mingw-runtime/: without their debugging sections,
+# which are nine tenths of libstdc++-6.dll as the compiler's package carries it (23.7 MB, and 2
+# stripped). The sections are kept in symbols/, which each stripped library names (its
+# .gnu_debuglink), for reading a crash report.
+function(velmora_stripped_mingw_runtime out)
+    set(folder ${CMAKE_BINARY_DIR}/mingw-runtime)
+    set(symbols ${CMAKE_BINARY_DIR}/symbols)
+    velmora_mingw_runtime(files)
+    set(stripped "")
+    foreach(file IN LISTS files)
+        get_filename_component(name ${file} NAME)
+        list(APPEND stripped ${folder}/${name})
+    endforeach()
+    if(NOT TARGET mingw_runtime)
+        set(outputs "")
+        foreach(file IN LISTS files)
+            get_filename_component(name ${file} NAME)
+            add_custom_command(OUTPUT ${folder}/${name} ${symbols}/${name}.debug
+                COMMAND ${CMAKE_COMMAND} -E make_directory ${folder} ${symbols}
+                COMMAND ${CMAKE_OBJCOPY} --only-keep-debug ${file} ${symbols}/${name}.debug
+                COMMAND ${CMAKE_STRIP} --strip-unneeded -o ${folder}/${name} ${file}
+                COMMAND ${CMAKE_OBJCOPY} --add-gnu-debuglink=${symbols}/${name}.debug
+                    ${folder}/${name}
+                DEPENDS ${file}
+                COMMENT "Stripping ${name}"
+                VERBATIM)
+            list(APPEND outputs ${folder}/${name})
+        endforeach()
+        add_custom_target(mingw_runtime ALL DEPENDS ${outputs})
+    endif()
+    set(${out} ${stripped} PARENT_SCOPE)
+endfunction()
+
 # velmora_install_windows_runtime(): installs the run time beside the programs.
 function(velmora_install_windows_runtime)
     install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets RUNTIME DESTINATION .)
@@ -25,7 +59,7 @@ function(velmora_install_windows_runtime)
         LIBRARY DESTINATION platforms RUNTIME DESTINATION platforms)
     install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsVistaStylePlugin
         LIBRARY DESTINATION styles RUNTIME DESTINATION styles)
-    velmora_mingw_runtime(files)
+    velmora_stripped_mingw_runtime(files)
     install(FILES ${files} DESTINATION .)
 endfunction()
 
@@ -33,7 +67,7 @@ endfunction()
 # QtTest and the offscreen platform plugin for the tests, into one folder of the build tree,
 # where Wine's search path (WINEPATH) and Qt's (QT_PLUGIN_PATH) find it for every program built.
 function(velmora_stage_windows_runtime target folder)
-    velmora_mingw_runtime(files)
+    velmora_stripped_mingw_runtime(files)
     add_custom_target(${target} ALL
         COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}/platforms ${folder}/styles
         COMMAND ${CMAKE_COMMAND} -E copy_if_different
@@ -45,4 +79,5 @@ function(velmora_stage_windows_runtime target folder)
         COMMAND ${CMAKE_COMMAND} -E copy_if_different
             $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> ${folder}/styles
         VERBATIM)
+    add_dependencies(${target} mingw_runtime)
 endfunction()

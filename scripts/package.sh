@@ -9,7 +9,10 @@
 # why CPack rather than dpkg-buildpackage), built with Debian's own hardening flags.
 #
 # "package.sh windows" builds the Windows installer instead, Velmora-<version>-setup.exe, with
-# the preset "windows" (packaging/windows), and prints its path.
+# the preset "windows" (packaging/windows), and prints its path. With --sign <certificate.pfx>
+# (its password in the environment variable VELMORA_SIGN_PASSWORD) the programs, every DLL they
+# load and the installer are signed with osslsigncode, and with --timestamp <address> time-stamped
+# by that RFC 3161 server, so that the signatures outlast the certificate.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -19,18 +22,48 @@ check=false
 case "${1:-}" in
 --check) check=true ;;
 windows)
+    shift
+    certificate=
+    timestamp=
+    while (($#)); do
+        case "$1" in
+        --sign) certificate="${2:?--sign needs a certificate file (.pfx)}" ;;
+        --timestamp) timestamp="${2:?--timestamp needs the address of a time-stamp server}" ;;
+        *)
+            echo "usage: $0 windows [--sign <certificate.pfx> [--timestamp <address>]]" >&2
+            exit 2
+            ;;
+        esac
+        shift 2
+    done
+    if [[ -n $certificate ]]; then
+        [[ -f $certificate ]] || {
+            echo "package.sh: the certificate $certificate does not exist" >&2
+            exit 1
+        }
+        certificate="$(realpath "$certificate")"
+    elif [[ -n $timestamp ]]; then
+        echo "package.sh: --timestamp needs --sign" >&2
+        exit 2
+    fi
+    # The preset "windows" takes both from the environment, so that a build without them is
+    # unsigned again.
+    export VELMORA_SIGN_CERTIFICATE="$certificate" VELMORA_SIGN_TIMESTAMP="$timestamp"
     "$root/scripts/setup.sh" windows
     setup=("$root"/build/windows/Velmora-*-setup.exe)
     [[ -f ${setup[0]} ]] || {
         echo "package.sh: the installer was not built: is NSIS (makensis) installed?" >&2
         exit 1
     }
+    if [[ -z $certificate ]]; then
+        echo "package.sh: the installer and what it installs are not signed (--sign <certificate.pfx> signs them)" >&2
+    fi
     echo "${setup[0]}"
     exit 0
     ;;
 "") ;;
 *)
-    echo "usage: $0 [--check | windows]" >&2
+    echo "usage: $0 [--check | windows [--sign <certificate.pfx> [--timestamp <address>]]]" >&2
     exit 2
     ;;
 esac

@@ -1,18 +1,35 @@
 #!/usr/bin/env bash
 # Renders the program's icon from its drawing (velmora.mvg) into the PNG sizes the windows show
-# and the Windows .ico: 32 by 32 in 2 colours, 32 by 32 and 16 by 16 in 16 colours, each a
-# palette image (icoutils' icotool); the SVG of the hicolor theme; and the About box's picture
-# from about.mvg, at 32 pixels and at the sizes a scaled screen needs. The rendered files are
-# kept in the tree, so a build needs no ImageMagick; run this again after changing a drawing.
+# and the Windows .ico: first the three palette images of old (icoutils' icotool), 32 by 32 in
+# 2 colours, 32 by 32 and 16 by 16 in 16 colours; then, for today's screens and their scales,
+# 256, 48, 32, 24 and 16 pixels in true colour with soft edges, the largest kept as PNG as
+# Windows keeps it. Also the SVG of the hicolor theme, and the About box's picture from
+# about.mvg, at 32 pixels and at the sizes a scaled screen needs. The rendered files are kept in
+# the tree, so a build needs no ImageMagick; run this again after changing a drawing.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+# PNG files without a time in them, so that drawing again changes only what was redrawn.
+png=(-define png:exclude-chunks=date,time)
+draw() { # <size> <output>
+    local scale
+    scale="$(awk "BEGIN { print $1 / 32 }")"
+    convert -size "$1x$1" xc:none -draw "scale $scale,$scale $(grep -v '^#' velmora.mvg)" \
+        "${png[@]}" "PNG32:$2"
+}
 for size in 48 32 16; do
-    scale="$(awk "BEGIN { print $size / 32 }")"
-    convert -size "${size}x${size}" xc:none -draw "scale $scale,$scale $(grep -v '^#' velmora.mvg)" \
-        "PNG32:velmora-$size.png"
+    draw "$size" "velmora-$size.png"
+done
+true_colour=()
+for size in 256 48 32 24 16; do
+    draw "$size" "$work/$size-32.png"
+    if ((size == 256)); then
+        true_colour+=(--raw="$work/$size-32.png")
+    else
+        true_colour+=(--bit-depth=32 "$work/$size-32.png")
+    fi
 done
 # Two colours: black on white, with the transparent corners kept.
 convert velmora-32.png -background white -alpha remove -colorspace gray -threshold 75% \
@@ -26,7 +43,7 @@ done
 # ImageMagick writes every .ico image with 32 bits; icotool writes each with the palette asked
 # for, the transparent corners going into the mask.
 icotool --create --output=velmora.ico --bit-depth=1 "$work/32-2.png" \
-    --bit-depth=4 "$work/32-16.png" --bit-depth=4 "$work/16-16.png"
+    --bit-depth=4 "$work/32-16.png" --bit-depth=4 "$work/16-16.png" "${true_colour[@]}"
 # The scalable icon of the hicolor theme, from the same drawing.
 awk -v size=32 -f ../../scripts/mvg2svg.awk velmora.mvg > velmora.svg
 

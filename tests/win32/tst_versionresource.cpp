@@ -1,5 +1,6 @@
 // The version resource a program's executable carries, read back the way Explorer's Details
-// tab reads it. Usage: tst_versionresource <Velmora|Sweepwright> <executable>
+// tab reads it, and its manifest, as Windows applies it when it starts the program.
+// Usage: tst_versionresource <Velmora|Sweepwright|sweepwright-report> <executable>
 
 #include "check.h"
 
@@ -29,11 +30,22 @@ const std::map<std::string, Strings> expectedStrings = {
       {
           { L"Comments", L"Dovrik's Software Sweepwright" },
           { L"CompanyName", L"Corvale" },
+          { L"FileDescription", L"Dovrik's Software Sweepwright" },
           { L"ProductName", L"Uninstaller" },
           { L"FileVersion", L"1.00" },
           { L"ProductVersion", L"1.00" },
           { L"InternalName", L"Sweepwright" },
           { L"OriginalFilename", L"Sweepwright.exe" },
+      } },
+    { "sweepwright-report",
+      {
+          { L"CompanyName", L"Dovrik's Software" },
+          { L"FileDescription", L"Dovrik's Software Sweepwright removal report" },
+          { L"ProductName", L"Velmora" },
+          { L"FileVersion", L"1.00" },
+          { L"ProductVersion", L"1.00" },
+          { L"InternalName", L"sweepwright-report" },
+          { L"OriginalFilename", L"sweepwright-report.exe" },
       } },
 };
 
@@ -45,6 +57,7 @@ const wchar_t *const knownNames[] = {
 };
 
 std::string program;
+std::wstring executable;
 std::vector<BYTE> block;
 
 void *query(const std::wstring &path, UINT &length)
@@ -110,14 +123,65 @@ TEST_CASE("every string exactly, and no other")
     }
 }
 
+// The manifest as the system reads it when it starts the program: the activation context made
+// from the executable's manifest resource, which fails for a manifest the system cannot read.
+TEST_CASE("manifest: as invoker, for Windows 10 and 11, per-monitor v2, common controls 6")
+{
+    ACTCTXW request = {};
+    request.cbSize = sizeof request;
+    request.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    request.lpSource = executable.c_str();
+    request.lpResourceName = MAKEINTRESOURCEW(1); // CREATEPROCESS_MANIFEST_RESOURCE_ID
+    const HANDLE context = CreateActCtxW(&request);
+    CHECK(context != INVALID_HANDLE_VALUE);
+    if (context == INVALID_HANDLE_VALUE)
+        return;
+
+    ACTIVATION_CONTEXT_RUN_LEVEL_INFORMATION level = {};
+    SIZE_T size = 0;
+    CHECK(QueryActCtxW(0, context, nullptr, RunlevelInformationInActivationContext, &level,
+                       sizeof level, &size));
+    CHECK_EQUAL(int(level.RunLevel), int(ACTCTX_RUN_LEVEL_AS_INVOKER));
+    CHECK_EQUAL(level.UiAccess, 0UL);
+
+    // The layout of each entry differs between versions of Windows; the identifier of Windows
+    // 10 and 11 is looked for among them as it lies in memory.
+    std::vector<BYTE> compatibility(4096);
+    CHECK(QueryActCtxW(0, context, nullptr, CompatibilityInformationInActivationContext,
+                       compatibility.data(), compatibility.size(), &size));
+    const GUID windows10 = { 0x8e0f7a12, 0xbfb3, 0x4fe8, { 0xb9, 0xa5, 0x48, 0xfd, 0x50, 0xa1, 0x5a, 0x9a } };
+    bool found = false;
+    for (std::size_t at = sizeof(DWORD); at + sizeof windows10 <= size && !found; ++at)
+        found = std::memcmp(compatibility.data() + at, &windows10, sizeof windows10) == 0;
+    CHECK(found);
+
+    wchar_t value[64] = {};
+    CHECK(QueryActCtxSettingsW(0, context, L"http://schemas.microsoft.com/SMI/2016/WindowsSettings",
+                               L"dpiAwareness", value, 64, &size));
+    CHECK_EQUAL(std::wstring(value), std::wstring(L"PerMonitorV2, PerMonitor"));
+    CHECK(QueryActCtxSettingsW(0, context, nullptr, L"dpiAware", value, 64, &size));
+    CHECK_EQUAL(std::wstring(value), std::wstring(L"true/pm"));
+
+    // Common controls 6: within the context, comctl32.dll is the side-by-side assembly's.
+    ULONG_PTR cookie = 0;
+    CHECK(ActivateActCtx(context, &cookie));
+    ACTCTX_SECTION_KEYED_DATA redirection = {};
+    redirection.cbSize = sizeof redirection;
+    CHECK(FindActCtxSectionStringW(0, nullptr, ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION,
+                                   L"comctl32.dll", &redirection));
+    DeactivateActCtx(0, cookie);
+    ReleaseActCtx(context);
+}
+
 int main(int argc, char **argv)
 {
     if (argc != 3 || !expectedStrings.count(argv[1])) {
-        std::printf("usage: tst_versionresource <Velmora|Sweepwright> <executable>\n");
+        std::printf("usage: tst_versionresource <Velmora|Sweepwright|sweepwright-report> <executable>\n");
         return 2;
     }
     program = argv[1];
-    const std::wstring path(argv[2], argv[2] + std::strlen(argv[2]));
+    executable.assign(argv[2], argv[2] + std::strlen(argv[2]));
+    const std::wstring &path = executable;
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
     if (size == 0) {

@@ -10,6 +10,10 @@
 #   realrun.sh installer <build folder> <scratch folder>
 #       The installer, silently; Velmora from its shortcut; then Sweepwright as Apps & features
 #       starts it: Next, then YES, and every trace is gone but a file of the user's own.
+#   realrun.sh reinstall <build folder> <scratch folder>
+#       The installer again over an install in a folder of the user's choice: to that folder and
+#       no other; over a running Velmora, silently, it fails and changes nothing, and
+#       interactively it asks for Velmora to be closed and then installs.
 #
 # WINEPREFIX and the rest of the tests' Wine environment come from CTest.
 set -euo pipefail
@@ -174,6 +178,87 @@ installer)
     wine reg query "$key" >/dev/null 2>&1 && fail "the Uninstall key is still there"
     ls "$temp"/Sweepwright-*.txt >/dev/null 2>&1 && fail "the removal left its report in $temp"
     echo "Installed, started from the Start menu, and removed through Sweepwright: only the user's file is left."
+    ;;
+reinstall)
+    setup="$(ls "$build"/Velmora-*-setup.exe)" || fail "the installer has not been built"
+    cp "$setup" "$scratch/setup.exe"
+    # run_setup <arguments...>: the installer's exit code.
+    run_setup() {
+        local code=0
+        wine "$(winepath -w "$scratch/setup.exe" 2>/dev/null)" "$@" </dev/null >>"$scratch/wine.log" 2>&1 \
+            || code=$?
+        echo "$code"
+    }
+    known_folder() { wine cmd /d /c "echo %$1%" 2>/dev/null | tr -d '\r'; }
+    local_programs="$(known_folder LOCALAPPDATA)\\Programs"
+    chosen="$local_programs\\Countdown"
+    installed="$(winepath -u "$chosen" 2>/dev/null)"
+    default="$(winepath -u "$local_programs\\Velmora" 2>/dev/null)"
+    elsewhere="$(winepath -u "$local_programs\\Elsewhere" 2>/dev/null)"
+    menu="$(winepath -u "$(known_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs\\Velmora" 2>/dev/null)"
+    key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
+    entry_value() {
+        wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z]* *//p"
+    }
+    forget_install() {
+        wine reg delete "$key" /f >/dev/null 2>&1 || true
+        rm -rf "$installed" "$default" "$elsewhere" "$menu"
+    }
+    forget_install
+    setup_pid=
+    trap 'cleanup; [[ -n $setup_pid ]] && kill "$setup_pid" 2>/dev/null; forget_install' EXIT
+
+    code="$(run_setup /S "/D=$chosen")"
+    [[ $code == 0 && -f $installed/Velmora.exe ]] || fail "the first install, to $chosen, failed ($code)"
+    # Again, as an upgrade would run it: into the same folder, and no other.
+    rm "$installed/sweepwright-report.exe"
+    code="$(run_setup /S)"
+    [[ $code == 0 ]] || fail "installing again failed ($code)"
+    [[ -f $installed/sweepwright-report.exe ]] || fail "installing again did not go to $chosen"
+    [[ ! -e $default ]] || fail "installing again made a second copy in $default"
+    [[ $(entry_value InstallLocation) == "$chosen" ]] || fail "the entry names $(entry_value InstallLocation)"
+    # Elsewhere, while installed: refused, with nothing made there. Wine hands the shell the low
+    # byte of the exit code, 1638.
+    code="$(run_setup /S "/D=$local_programs\\Elsewhere")"
+    [[ $code == $((1638 % 256)) && ! -e $elsewhere ]] || fail "an install elsewhere was not refused ($code)"
+
+    # Over a running Velmora. Every file is given an old time and the entry an old version, so
+    # that anything written shows: the installer gives each file its own time.
+    wine "$chosen\\Velmora.exe" </dev/null >>"$scratch/wine.log" 2>&1 &
+    program_pid=$!
+    window_titled Velmora >/dev/null || fail "the installed Velmora did not start"
+    find "$installed" -type f -exec touch -d 2001-01-01 {} +
+    wine reg add "$key" /v DisplayVersion /d 0.99 /f >/dev/null 2>&1
+    code="$(run_setup /S)"
+    [[ $code == 32 ]] || fail "installing over a running Velmora ended with $code, not 32"
+    written="$(find "$installed" -type f -newermt 2001-01-02)"
+    [[ -z $written ]] || fail "installing over a running Velmora wrote: $written"
+    [[ $(entry_value DisplayVersion) == 0.99 ]] || fail "installing over a running Velmora changed the entry"
+    kill -0 "$program_pid" 2>/dev/null || fail "Velmora did not survive the refused install"
+
+    # Interactively: the folder is shown, Install; the message names Velmora; it is closed, Retry.
+    wine "$(winepath -w "$scratch/setup.exe" 2>/dev/null)" </dev/null >>"$scratch/wine.log" 2>&1 &
+    setup_pid=$!
+    page="$(window_titled 'Velmora [0-9.]* Setup: Installation Folder')" || fail "the installer's page did not show"
+    keys_to "$page" Return # Install
+    question="$(window_titled 'Velmora [0-9.]* Setup')" || fail "the installer did not ask for Velmora to close"
+    wine taskkill /im Velmora.exe >/dev/null 2>&1 || true
+    wait "$program_pid" 2>/dev/null || true
+    program_pid=
+    keys_to "$question" Return # Retry
+    window_titled 'Velmora [0-9.]* Setup: Completed' >/dev/null || fail "the install did not complete after Retry"
+    keys_to "$page" Return # Close
+    code=0
+    wait "$setup_pid" || code=$?
+    setup_pid=
+    [[ $code == 0 ]] || fail "the install after Velmora closed ended with $code"
+    [[ -z $(find "$installed" -type f ! -newermt 2001-01-02) ]] || fail "the install after Velmora closed left old files"
+    [[ $(entry_value DisplayVersion) == 1.00 ]] || fail "the install after Velmora closed did not write the entry"
+    wine "$chosen\\Velmora.exe" </dev/null >>"$scratch/wine.log" 2>&1 &
+    program_pid=$!
+    window_titled Velmora >/dev/null || fail "Velmora did not start after the reinstall"
+    wine taskkill /im Velmora.exe >/dev/null 2>&1 || true
+    echo "Installed again into $chosen alone; over a running Velmora refused silently, and after it closed, installed."
     ;;
 *)
     fail "unknown run: $mode"

@@ -1,18 +1,25 @@
 #!/usr/bin/env bash
 # Renders the program's icon from its drawing (sweepwright.mvg) into the PNG sizes the window
-# and the image show, the Windows .ico in 256 colours and the SVG of the hicolor theme. The
-# rendered files are kept in the tree, so a build needs no ImageMagick; run this again after
-# changing the drawing.
+# and the image show, the Windows .ico and the SVG of the hicolor theme. The .ico holds first
+# the three images of 256 colours the page's picture was made for, 48, 32 and 16 pixels; then,
+# for today's screens and their scales, 256, 48, 32, 24 and 16 pixels in true colour with soft
+# edges, the largest kept as PNG as Windows keeps it. The rendered files are kept in the tree,
+# so a build needs no ImageMagick; run this again after changing the drawing.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
-large="$(mktemp --suffix=.png)"
-trap 'rm -f "$large" "$large".*.png' EXIT
-convert -size 192x192 xc:none -draw "$(grep -v '^#' sweepwright.mvg)" "$large"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+large="$work/large.png"
+drawing="$(grep -v '^#' sweepwright.mvg)"
+# PNG files without a time in them, so that drawing again changes only what was redrawn.
+png=(-define png:exclude-chunks=date,time)
+convert -size 192x192 xc:none -draw "$drawing" "$large"
 # 48 pixels for the first page's picture and the window, and that picture for screens scaled to
 # 125, 150 and 200 %.
 for size in 96 72 60 48 32 16; do
-    convert "$large" -filter Lanczos -resize "${size}x${size}" -colors 256 "PNG32:sweepwright-$size.png"
+    convert "$large" -filter Lanczos -resize "${size}x${size}" -colors 256 "${png[@]}" \
+        "PNG32:sweepwright-$size.png"
 done
 # ImageMagick writes every .ico image with 32 bits; icotool writes each with a palette of 256
 # colours, the transparent parts going into the mask. Edges that are partly transparent become
@@ -20,8 +27,16 @@ done
 ico=()
 for size in 48 32 16; do
     convert "sweepwright-$size.png" -channel A -threshold 50% +channel \
-        -background black -alpha background -colors 256 "PNG32:$large.$size.png"
-    ico+=(--bit-depth=8 "$large.$size.png")
+        -background black -alpha background -colors 256 "PNG32:$work/$size-8.png"
+    ico+=(--bit-depth=8 "$work/$size-8.png")
+done
+# True colour: drawn at 256 pixels, and made smaller from that.
+convert -size 256x256 xc:none -draw "scale $(awk 'BEGIN { print 256 / 192 }'),$(awk 'BEGIN { print 256 / 192 }') $drawing" \
+    "PNG32:$work/256-32.png"
+ico+=(--raw="$work/256-32.png")
+for size in 48 32 24 16; do
+    convert "$work/256-32.png" -filter Lanczos -resize "${size}x${size}" "PNG32:$work/$size-32.png"
+    ico+=(--bit-depth=32 "$work/$size-32.png")
 done
 icotool --create --output=sweepwright.ico "${ico[@]}"
 # The scalable icon of the hicolor theme, from the same drawing.
