@@ -167,9 +167,8 @@ void ServicesTest::startingAMissingProgramSaysWhy()
     SystemProgramStarter starter;
     QTemporaryDir folder;
 
-    const StartResult missing = starter.start(folder.filePath(QStringLiteral("nothing-here")), {},
-                                              WindowStyle::NormalFocus);
-    const StartResult unnamed = starter.start(QString(), {}, WindowStyle::NormalFocus);
+    const StartResult missing = starter.start(folder.filePath(QStringLiteral("nothing-here")));
+    const StartResult unnamed = starter.start(QString());
 
     QVERIFY(!missing.started);
     QVERIFY(!missing.failureReason.isEmpty());
@@ -272,7 +271,7 @@ void ServicesTest::aScriptThatCannotStartSaysWhatIsWrong()
     }
 
     // WHEN it is started
-    const StartResult result = SystemProgramStarter().start(script, {}, WindowStyle::NormalFocus);
+    const StartResult result = SystemProgramStarter().start(script);
 
     // THEN it does not start, and the reason says what the user must mend
     QVERIFY(!result.started);

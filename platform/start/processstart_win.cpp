@@ -89,17 +89,12 @@ std::wstring prepareStart(
     return {};
 }
 
-unsigned short showStateFor(int windowStyle)
-{
-    return static_cast<unsigned short>(windowStyle == 1 ? SW_SHOWNORMAL : SW_SHOWDEFAULT);
-}
-
-unsigned long startDetached(const ProcessStart &start, int windowStyle)
+unsigned long startDetached(const ProcessStart &start)
 {
     STARTUPINFOW startup {};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = showStateFor(windowStyle);
+    startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process {};
     // CreateProcessW may write into the command line, so it gets a copy of its own.
     std::vector<wchar_t> commandLine(start.commandLine.begin(), start.commandLine.end());

@@ -139,12 +139,10 @@ QString startProblem(const QString &program)
 
 } // namespace
 
-StartResult SystemProgramStarter::start(const QString &program, const QStringList &arguments,
-                                        WindowStyle style)
+StartResult SystemProgramStarter::start(const QString &program)
 {
     // A window's placement and focus belong to the started program and the window manager.
     // A script is started directly: it must be executable and names its own interpreter.
-    Q_UNUSED(style);
     if (program.isEmpty())
         return { false, QStringLiteral("No program was named.") };
     if (const QString refusal = windowsLineEnds(program); !refusal.isEmpty())
@@ -152,7 +150,6 @@ StartResult SystemProgramStarter::start(const QString &program, const QStringLis
 
     QProcess process;
     process.setProgram(program);
-    process.setArguments(arguments);
     // Whatever the program names by a relative path, its own "#!" interpreter included, is
     // looked for beside it, never wherever the user happened to start this program.
     if (QFileInfo(program).isAbsolute())

@@ -76,7 +76,7 @@ TEST_CASE("a script in a folder of cmd.exe's special characters runs, and nothin
 
     win32::ProcessStart start;
     CHECK_EQUAL(win32::prepareScriptStart(script, win32::systemFolder(), start), std::wstring());
-    CHECK_EQUAL(win32::startDetached(start, 1), 0UL);
+    CHECK_EQUAL(win32::startDetached(start), 0UL);
 
     const std::string ranIn = std::string(folder.begin(), folder.end()) + "\r\n";
     CHECK_EQUAL(textWritten(folder + L"\\marker.txt", ranIn), ranIn);
@@ -150,19 +150,19 @@ TEST_CASE("a program in a folder of cmd.exe's special characters starts by its p
 
     win32::ProcessStart start;
     CHECK_EQUAL(win32::prepareStart(tool, win32::systemFolder(), start), std::wstring());
-    CHECK_EQUAL(win32::startDetached(start, 1), 0UL);
+    CHECK_EQUAL(win32::startDetached(start), 0UL);
 
     CHECK_EQUAL(textWritten(report, "arguments 0"), std::string("arguments 0"));
 }
 
-TEST_CASE("window style 1 starts the program normal and focused")
+TEST_CASE("a started program shows its window normal and focused")
 {
     const std::wstring report = temporaryFolder() + L"\\startup.txt";
     DeleteFileW(report.c_str());
     const std::wstring self = ownPath();
     const win32::ProcessStart start { self,
         L"\"" + self + L"\" --report-startup \"" + report + L"\"", {} };
-    CHECK_EQUAL(win32::startDetached(start, 1), 0UL);
+    CHECK_EQUAL(win32::startDetached(start), 0UL);
     // Flags that the show state is given, then SW_SHOWNORMAL.
     const std::string shown = "uses show window 1, show state 1";
     CHECK_EQUAL(textWritten(report, shown), shown);
@@ -172,7 +172,7 @@ TEST_CASE("a program that cannot be started gives the system's reason")
 {
     const win32::ProcessStart start { L"C:\\no such folder\\MSINFO32.EXE",
         L"\"C:\\no such folder\\MSINFO32.EXE\"", {} };
-    const unsigned long error = win32::startDetached(start, 1);
+    const unsigned long error = win32::startDetached(start);
     CHECK(error != 0);
     CHECK(!win32::systemMessage(error).empty());
 }
