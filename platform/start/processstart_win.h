@@ -30,7 +30,8 @@ std::wstring prepareScriptStart(
 
 // Prepares the start of the program at the full path program, without arguments: a command
 // script through prepareScriptStart, any other program directly, by that path alone and never
-// looked for on the search path. Returns a refusal as prepareScriptStart does.
+// looked for on the search path. A path that is not a full one, or holds a NUL, is refused.
+// Returns a refusal as prepareScriptStart does.
 std::wstring prepareStart(
     const std::wstring &program, const std::wstring &folder, ProcessStart &start);
 

@@ -124,6 +124,32 @@ TEST_CASE("paths that cmd.exe would misread, and scripts that are not there, are
         != std::wstring::npos);
 }
 
+TEST_CASE("a path the working folder would complete, or that holds a NUL, starts nothing")
+{
+    // Each would start a program of the working folder's, or one not named: the program in a
+    // "tools" folder, or the one before the NUL.
+    const std::wstring paths[] = {
+        L"tools\\msinfo32.exe",
+        L"\\tools\\msinfo32.exe",
+        L"C:tools\\msinfo32.exe",
+        L"tools\\Sweepwright.cmd",
+        std::wstring(L"C:\\windows\\system32\\msinfo32.exe") + L'\0' + L"--junk",
+    };
+    for (const std::wstring &path : paths) {
+        win32::ProcessStart start { L"untouched", L"untouched", L"untouched" };
+        CHECK(!win32::prepareStart(path, win32::systemFolder(), start).empty());
+        CHECK_EQUAL(start.application, std::wstring(L"untouched"));
+    }
+    // A drive's path and a network share's are full paths.
+    for (const std::wstring &path : { std::wstring(L"C:\\Tools\\MSINFO32.EXE"),
+             std::wstring(L"c:/Tools/MSINFO32.EXE"),
+             std::wstring(L"\\\\server\\tools\\msinfo32.exe") }) {
+        win32::ProcessStart start;
+        CHECK_EQUAL(win32::prepareStart(path, win32::systemFolder(), start), std::wstring());
+        CHECK_EQUAL(start.application, path);
+    }
+}
+
 TEST_CASE("only the system folder's cmd.exe runs scripts, whatever their extension's case")
 {
     const std::wstring script = temporaryFolder() + L"\\Sweepwright.cmd";
