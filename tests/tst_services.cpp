@@ -269,8 +269,8 @@ void ServicesTest::aScriptThatCannotStartSaysWhatIsWrong_data()
            "system.";
     QTest::newRow("an interpreter of text with execute bits")
         << QByteArray("#!%2/hostname\nexit 0\n") << "x"
-        << "%1 names an interpreter that is no program but a file of text or data: "
-           "%2/hostname. Its first line must name a program, such as #!/bin/sh.";
+        << "%1 names as its interpreter a file of text or data, not a program: %2/hostname. "
+           "A script's first line must name a program, such as #!/bin/sh.";
     // Judged from the script's folder, where it runs: from "/", "bin/sh" would be found.
     QTest::newRow("a relative interpreter missing beside the script")
         << QByteArray("#!bin/sh\nexit 0\n") << "x from /"

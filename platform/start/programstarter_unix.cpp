@@ -298,8 +298,8 @@ QString interpreterProblem(const QString &program, const QByteArray &interpreter
         return scriptProblem(QFile::decodeName(path), look, depth + 1);
     if (look.head().isEmpty())
         return {};
-    return QStringLiteral("%1 names an interpreter that is no program but a file of text or "
-                          "data: %2. Its first line must name a program, such as #!/bin/sh.")
+    return QStringLiteral("%1 names as its interpreter a file of text or data, not a program: "
+                          "%2. A script's first line must name a program, such as #!/bin/sh.")
         .arg(program, shown);
 }
 
