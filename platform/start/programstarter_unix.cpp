@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -40,20 +40,20 @@ public:
         m_mode = info.st_mode;
         if (m_kind != File)
             return;
-        m_descriptor = open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-        if (m_descriptor < 0)
+        const int descriptor = open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (descriptor < 0)
             return; // runnable perhaps, but not readable: nothing to look at
-        if (fstat(m_descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+            close(descriptor);
             m_kind = NotAFile;
             return;
         }
         m_mode = info.st_mode;
-        m_head = bytesAt(0, firstLineLimit + 1);
-    }
-    ~FileLook()
-    {
-        if (m_descriptor >= 0)
-            close(m_descriptor);
+        if (!m_file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+            close(descriptor);
+            return;
+        }
+        m_head = m_file.read(firstLineLimit + 1);
     }
     FileLook(const FileLook &) = delete;
     FileLook &operator=(const FileLook &) = delete;
@@ -65,18 +65,16 @@ public:
 
     QByteArray bytesAt(quint64 offset, qsizetype size) const
     {
-        QByteArray bytes(size, '\0');
-        const ssize_t got = m_descriptor < 0 || offset > quint64(SSIZE_MAX)
-            ? -1
-            : pread(m_descriptor, bytes.data(), size_t(size), off_t(offset));
-        bytes.truncate(got > 0 ? got : 0);
-        return bytes;
+        if (!m_file.isOpen() || offset > quint64(std::numeric_limits<qint64>::max())
+            || !m_file.seek(qint64(offset)))
+            return {};
+        return m_file.read(size);
     }
 
 private:
     Kind m_kind = Unknown;
-    int m_descriptor = -1;
     mode_t m_mode = 0;
+    mutable QFile m_file; // on the descriptor opened; reading moves its position
     QByteArray m_head;
 };
 
