@@ -134,5 +134,5 @@ bool frmAbout::sysInfoStarted()
 
 bool frmAbout::started(const QString &program)
 {
-    return m_services.programs.start(program, {}, WindowStyle::NormalFocus).started;
+    return m_services.programs.start(program).started;
 }

@@ -17,6 +17,7 @@
 
 #ifndef _WIN32
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -167,9 +168,8 @@ void ServicesTest::startingAMissingProgramSaysWhy()
     SystemProgramStarter starter;
     QTemporaryDir folder;
 
-    const StartResult missing = starter.start(folder.filePath(QStringLiteral("nothing-here")), {},
-                                              WindowStyle::NormalFocus);
-    const StartResult unnamed = starter.start(QString(), {}, WindowStyle::NormalFocus);
+    const StartResult missing = starter.start(folder.filePath(QStringLiteral("nothing-here")));
+    const StartResult unnamed = starter.start(QString());
 
     QVERIFY(!missing.started);
     QVERIFY(!missing.failureReason.isEmpty());
@@ -181,7 +181,10 @@ void ServicesTest::startingAMissingProgramSaysWhy()
 void ServicesTest::aScriptThatCannotStartSaysWhatIsWrong_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("kind"); // "x": executable, "-": not, "folder", "missing", "noexec"
+    // "x": executable, "-": not, "folder", "missing", "noexec", "fifo"; "relative": named by
+    // its path from the working folder, "nul": with "\0--junk" after its path; "x from /": with
+    // "/" as the working folder
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason"); // %1 stands for the script's path, %2 for the folder
 
     // ELF's machine numbers: x86-64 is 62, 64-bit ARM 183.
@@ -190,9 +193,37 @@ void ServicesTest::aScriptThatCannotStartSaysWhatIsWrong_data()
                                                ? QByteArray("\x3e\x00", 2)
                                                : QByteArray("\xb7\x00", 2));
     foreignProgram.append(100, '\0');
+    // A program for this processor whose loader is missing: the ELF header, one program header
+    // naming the loader, and its name.
+    QByteArray withoutLoader("\x7f" "ELF\x02\x01\x01", 7);
+    withoutLoader.append(113, '\0');
+    const auto put = [&withoutLoader](int at, quint64 value, int size) {
+        for (int i = 0; i < size; ++i)
+            withoutLoader[at + i] = char(value >> (8 * i));
+    };
+    put(16, 2, 2); // an executable
+    put(18, QSysInfo::currentCpuArchitecture() == "arm64" ? 183 : 62, 2);
+    put(20, 1, 4);
+    put(32, 64, 8); // the program headers' offset, size and number
+    put(54, 56, 2);
+    put(56, 1, 2);
+    put(64, 3, 4); // the loader's name: where, and how long
+    put(72, 120, 8);
+    put(96, 27, 8);
+    withoutLoader.append("/lib64/no-such-loader.so.2", 27);
     const QByteArray script("#!/bin/sh\nexit 0\n");
 
     QTest::newRow("missing") << QByteArray() << "missing" << "%1 does not exist.";
+    QTest::newRow("a FIFO, which would block whoever opens it")
+        << QByteArray() << "fifo" << "%1 is not a file that can be run.";
+    QTest::newRow("a path from the working folder")
+        << script << "relative"
+        << "%1 is not a full path: a program is started only by its full path, which begins "
+           "with \"/\".";
+    QTest::newRow("a NUL in the path")
+        << script << "nul"
+        << "The program's path holds a NUL character, which no path can hold, so it names no "
+           "program that could be started.";
     QTest::newRow("a folder") << QByteArray() << "folder" << "%1 is a folder, not a script.";
     QTest::newRow("not marked as executable")
         << script << "-"
@@ -231,6 +262,23 @@ void ServicesTest::aScriptThatCannotStartSaysWhatIsWrong_data()
         << "#!/bin/" + QByteArray(300, 's') + "\n" << "x"
         << "%1 has a first line longer than the 255 characters the system reads to find the "
            "script's interpreter. Shorten the line that starts with \"#!\".";
+    QTest::newRow("a program for this processor whose loader is missing")
+        << withoutLoader << "x"
+        << "%1 needs the program loader /lib64/no-such-loader.so.2, which is not installed on "
+           "this computer. Install what provides it, or a version of the program made for this "
+           "system.";
+    QTest::newRow("an interpreter of text with execute bits")
+        << QByteArray("#!%2/hostname\nexit 0\n") << "x"
+        << "%1 names as its interpreter a file of text or data, not a program: %2/hostname. "
+           "A script's first line must name a program, such as #!/bin/sh.";
+    // Judged from the script's folder, where it runs: from "/", "bin/sh" would be found.
+    QTest::newRow("a relative interpreter missing beside the script")
+        << QByteArray("#!bin/sh\nexit 0\n") << "x from /"
+        << "%1 names an interpreter that is not installed: bin/sh";
+    QTest::newRow("env naming an interpreter that is not on the search path")
+        << QByteArray("#!/usr/bin/env no-such-shell\nexit 0\n") << "x"
+        << "%1 names an interpreter that is not installed: no-such-shell (env looks for it in "
+           "the folders of the search path, PATH, and it is in none of them).";
     QTest::newRow("a program for another processor")
         << foreignProgram << "x"
         << "%1 is a program for another kind of processor, which this computer cannot run.";
@@ -246,7 +294,11 @@ void ServicesTest::aScriptThatCannotStartSaysWhatIsWrong()
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QByteArray mountPoint = QFile::encodeName(folder.filePath(QStringLiteral("noexec")));
-    const auto unmount = qScopeGuard([&] { umount(mountPoint.constData()); });
+    // Detached: whatever the failed start left standing in it, on its way out, cannot keep the
+    // file system mounted after the test.
+    const auto unmount = qScopeGuard([&] { umount2(mountPoint.constData(), MNT_DETACH); });
+    const QString workingFolder = QDir::currentPath();
+    const auto restore = qScopeGuard([&] { QDir::setCurrent(workingFolder); });
     QString script = folder.filePath(QStringLiteral("Sweepwright.cmd"));
     if (kind == QLatin1String("noexec")) {
         // Only an administrator mounts a file system; CI runs as one.
@@ -257,9 +309,15 @@ void ServicesTest::aScriptThatCannotStartSaysWhatIsWrong()
         script = folder.filePath(QStringLiteral("noexec/Sweepwright.cmd"));
     }
     touch(folder.filePath(QStringLiteral("notes.txt"))); // a file that is not a program
+    QFile text(folder.filePath(QStringLiteral("hostname")));
+    QVERIFY(text.open(QIODevice::WriteOnly) && text.write("velmora-host\n") > 0);
+    text.close();
+    QVERIFY(text.setPermissions(text.permissions() | QFileDevice::ExeOwner));
     content.replace("%2", QFile::encodeName(folder.path()));
     if (kind == QLatin1String("folder")) {
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Sweepwright.cmd")));
+    } else if (kind == QLatin1String("fifo")) {
+        QCOMPARE(mkfifo(QFile::encodeName(script).constData(), 0700), 0);
     } else if (kind != QLatin1String("missing")) {
         QFile file(script);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -270,13 +328,23 @@ void ServicesTest::aScriptThatCannotStartSaysWhatIsWrong()
             permissions |= QFileDevice::ExeOwner;
         QVERIFY(file.setPermissions(permissions));
     }
+    QString named = script;
+    if (kind == QLatin1String("relative")) {
+        QVERIFY(QDir::setCurrent(folder.path()));
+        named = QStringLiteral("Sweepwright.cmd");
+    } else if (kind == QLatin1String("nul")) {
+        named = script + QChar(u'\0') + QStringLiteral("--junk");
+    } else if (kind == QLatin1String("x from /")) {
+        QVERIFY(QDir::setCurrent(QStringLiteral("/")));
+    }
 
     // WHEN it is started
-    const StartResult result = SystemProgramStarter().start(script, {}, WindowStyle::NormalFocus);
+    const StartResult result = SystemProgramStarter().start(named);
 
     // THEN it does not start, and the reason says what the user must mend
     QVERIFY(!result.started);
-    QCOMPARE(result.failureReason, reason.arg(script, folder.path()));
+    QCOMPARE(result.failureReason, reason.replace(QStringLiteral("%2"), folder.path())
+                                       .replace(QStringLiteral("%1"), named));
 }
 #endif
 

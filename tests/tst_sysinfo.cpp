@@ -9,7 +9,13 @@
 #include <QDir>
 #include <QLabel>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -53,6 +59,11 @@ class SysInfoTest : public QObject
 private slots:
     void startsTheToolOrSaysItIsUnavailable_data();
     void startsTheToolOrSaysItIsUnavailable();
+#ifndef _WIN32
+    // Velmora's About box with the real registry file and start, run as a program of its own.
+    void startsOnlyAToolNamedByItsFullPath_data();
+    void startsOnlyAToolNamedByItsFullPath();
+#endif
 };
 
 void SysInfoTest::startsTheToolOrSaysItIsUnavailable_data()
@@ -141,14 +152,8 @@ void SysInfoTest::startsTheToolOrSaysItIsUnavailable()
     QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("cmdSysInfo")),
                       Qt::LeftButton);
 
-    // THEN the tool is asked to start, normal and focused
-    QStringList asked;
-    for (const FakeProgramStarter::Started &start : fakes.programs.asked) {
-        asked.append(start.program);
-        QCOMPARE(start.style, WindowStyle::NormalFocus);
-        QVERIFY(start.arguments.isEmpty());
-    }
-    QCOMPARE(asked, started);
+    // THEN the tool is asked to start
+    QCOMPARE(fakes.programs.asked, started);
     // AND the second key is tried only when the first gave nothing
     QCOMPARE(fakes.registry.opens.size(), secondKeyTried ? 2 : 1);
     QVERIFY(fakes.registry.opens.at(0).path == u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
@@ -178,6 +183,78 @@ void SysInfoTest::startsTheToolOrSaysItIsUnavailable()
     QVERIFY(fakes.programEnd.endings.isEmpty());
     delete about;
 }
+
+#ifndef _WIN32
+void SysInfoTest::startsOnlyAToolNamedByItsFullPath_data()
+{
+    // The registry file's key and value; %1 stands for the test's folder, in which "tools" holds
+    // the tool by two names and a FIFO, and which is the working folder.
+    QTest::addColumn<QByteArray>("values");
+    QTest::addColumn<bool>("starts");
+
+    const QByteArray tool = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\n"
+                            "\"PATH\"=";
+    QTest::newRow("PATH naming the tool") << tool + "\"%1/tools/msinfo32\"" << true;
+    // Whoever opens a FIFO waits for a writer, for good if none comes.
+    QTest::newRow("PATH naming a FIFO") << tool + "\"%1/tools/fifo\"" << false;
+    QTest::newRow("PATH from the working folder") << tool + "\"tools/msinfo32\"" << false;
+    QTest::newRow("PATH with a NUL inside") << tool + "hex(1):%2" << false;
+    QTest::newRow("MSINFO from the working folder")
+        << QByteArray("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools Location]\n"
+                      "\"MSINFO\"=\"tools\"")
+        << false;
+}
+
+void SysInfoTest::startsOnlyAToolNamedByItsFullPath()
+{
+    QFETCH(QByteArray, values);
+    QFETCH(bool, starts);
+
+    // GIVEN a registry file with the value, and a tool that leaves a mark in its folder
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QDir root(folder.path());
+    QVERIFY(root.mkpath(QStringLiteral("tools")) && root.mkpath(QStringLiteral("home/Velmora")));
+    for (const char *name : { "msinfo32", "MSINFO32.EXE" }) {
+        QFile script(root.filePath(QStringLiteral("tools/") + QLatin1String(name)));
+        QVERIFY(script.open(QIODevice::WriteOnly) && script.write("#!/bin/sh\ntouch ran\n") > 0);
+        script.close();
+        QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
+    }
+    QCOMPARE(mkfifo(QFile::encodeName(root.filePath(QStringLiteral("tools/fifo"))), 0700), 0);
+    const QString withNul = folder.path() + QStringLiteral("/tools/msinfo32") + QChar(u'\0')
+        + QStringLiteral("--junk") + QChar(u'\0');
+    QByteArray bytes(reinterpret_cast<const char *>(withNul.utf16()), withNul.size() * 2);
+    values.replace("%1", QFile::encodeName(folder.path())).replace("%2", bytes.toHex(','));
+    QFile registry(root.filePath(QStringLiteral("home/Velmora/registry.reg")));
+    QVERIFY(registry.open(QIODevice::WriteOnly));
+    registry.write("Windows Registry Editor Version 5.00\n\n" + values + "\n");
+    registry.close();
+
+    // WHEN the About box, started from that folder, is asked for System Info
+    QProcess probe;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(QStringLiteral("home")));
+    environment.insert(QStringLiteral("XDG_CONFIG_DIRS"), root.filePath(QStringLiteral("none")));
+    probe.setProcessEnvironment(environment);
+    probe.setWorkingDirectory(folder.path());
+    probe.start(QStringLiteral(SYSINFO_PROBE_PATH), {});
+    QVERIFY2(probe.waitForFinished(20000), "the About box stopped answering");
+
+    // THEN only a tool named by its full path started, and otherwise the box said it is
+    // unavailable
+    QCOMPARE(probe.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(probe.readAllStandardOutput()),
+             starts ? QString()
+                    : QStringLiteral("[Velmora] (0) System Information Is Unavailable At This "
+                                     "Time\n"));
+    const QString mark = root.filePath(QStringLiteral("tools/ran"));
+    if (starts)
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(mark), 10000);
+    QTest::qWait(starts ? 0 : 500);
+    QCOMPARE(QFile::exists(mark), starts);
+}
+#endif
 
 PROGRAM_TEST_MAIN(SysInfoTest, "Velmora")
 #include "tst_sysinfo.moc"

@@ -54,6 +54,5 @@ StartResult Phase2::startScript()
     const QString &folder = m_scriptFolder.path();
     if (!QDir::isAbsolutePath(folder))
         return { false, QStringLiteral("The folder of the program is not known.") };
-    return m_services.programs.start(QDir(folder).absoluteFilePath(QLatin1String(scriptName)), {},
-                                     WindowStyle::NormalFocus);
+    return m_services.programs.start(QDir(folder).absoluteFilePath(QLatin1String(scriptName)));
 }

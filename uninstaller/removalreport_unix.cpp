@@ -18,10 +18,16 @@ int main(int argc, char *argv[])
     const QString title = QStringLiteral("Dovrik's Software Sweepwright");
     setUpApplication(app, title);
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() != 2 || arguments[1].isEmpty()) {
-        std::fputs("usage: sweepwright-report <text>\n", stderr);
-        return 2;
+    QString text = arguments.size() == 2 ? arguments[1] : QString();
+    if (text.trimmed().isEmpty()) {
+        // The script meant to say something and could not: an empty window, or none, would
+        // leave the user believing the removal went through.
+        text = QStringLiteral("Sweepwright.cmd ended without saying what went wrong, so Velmora "
+                              "may still be installed. To remove it yourself, open a terminal "
+                              "and enter:\n\n    sudo apt purge velmora");
+        std::fprintf(stderr, "usage: sweepwright-report <text>\nshown instead: %s\n",
+                     qPrintable(text));
     }
-    SystemMessageBoxes(title).show(nullptr, arguments[1], MessageStyle::Exclamation);
+    SystemMessageBoxes(title).show(nullptr, text, MessageStyle::Exclamation);
     return 0;
 }

@@ -25,6 +25,23 @@ namespace {
             && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     }
 
+    bool isSeparator(wchar_t character)
+    {
+        return character == L'\\' || character == L'/';
+    }
+
+    // A drive letter with its separator, or a network path. "\tools\x.exe" lies on the current
+    // drive and "C:tools\x.exe" in drive C:'s current folder, both the working folder's choice.
+    bool isFullPath(const std::wstring &path)
+    {
+        const bool driveLetter = path.size() >= 3
+            && ((path[0] >= L'A' && path[0] <= L'Z') || (path[0] >= L'a' && path[0] <= L'z'))
+            && path[1] == L':' && isSeparator(path[2]);
+        const bool network = path.size() >= 3 && isSeparator(path[0]) && isSeparator(path[1])
+            && !isSeparator(path[2]);
+        return driveLetter || network;
+    }
+
     // A started program runs in its own folder, so that whatever it names by a relative path is its
     // own. A folder at a drive's root keeps its backslash: "E:" alone is that drive's current
     // folder, which may be anybody's.
@@ -78,6 +95,14 @@ std::wstring prepareScriptStart(
 std::wstring prepareStart(
     const std::wstring &program, const std::wstring &folder, ProcessStart &start)
 {
+    // The system would end the path at a NUL, and start a program other than the one named.
+    if (program.find(L'\0') != std::wstring::npos)
+        return L"The program's path holds a NUL character, which no path can hold, so it names "
+               L"no program that could be started.";
+    if (!isFullPath(program))
+        return program
+            + L" is not a full path: a program is started only by its full path, which begins "
+              L"with a drive letter and \"\\\" or names a network share.";
     if (isCommandScript(program))
         return prepareScriptStart(program, folder, start);
     // A quote cannot be part of a file name; one here would end the program's word early.
@@ -89,17 +114,12 @@ std::wstring prepareStart(
     return {};
 }
 
-unsigned short showStateFor(int windowStyle)
-{
-    return static_cast<unsigned short>(windowStyle == 1 ? SW_SHOWNORMAL : SW_SHOWDEFAULT);
-}
-
-unsigned long startDetached(const ProcessStart &start, int windowStyle)
+unsigned long startDetached(const ProcessStart &start)
 {
     STARTUPINFOW startup {};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = showStateFor(windowStyle);
+    startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process {};
     // CreateProcessW may write into the command line, so it gets a copy of its own.
     std::vector<wchar_t> commandLine(start.commandLine.begin(), start.commandLine.end());

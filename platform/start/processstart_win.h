@@ -1,8 +1,8 @@
 #pragma once
 
 // How a program is started on Windows, free of Qt so that the Windows toolchain alone builds and
-// tests it: the command line that runs a command script through the system's cmd.exe, the
-// window's show state, and the start itself.
+// tests it: the command line that runs a command script through the system's cmd.exe, and the
+// start itself.
 
 #include <string>
 
@@ -30,17 +30,14 @@ std::wstring prepareScriptStart(
 
 // Prepares the start of the program at the full path program, without arguments: a command
 // script through prepareScriptStart, any other program directly, by that path alone and never
-// looked for on the search path. Returns a refusal as prepareScriptStart does.
+// looked for on the search path. A path that is not a full one, or holds a NUL, is refused.
+// Returns a refusal as prepareScriptStart does.
 std::wstring prepareStart(
     const std::wstring &program, const std::wstring &folder, ProcessStart &start);
 
-// The show state a started program's first window gets for a window style of the form runtime
-// (1: normal and focused).
-unsigned short showStateFor(int windowStyle);
-
-// Starts the program in its own console, without waiting for it. Returns 0 when it started,
-// otherwise the system's error code.
-unsigned long startDetached(const ProcessStart &start, int windowStyle);
+// Starts the program in its own console, its first window normal and focused, without waiting
+// for it. Returns 0 when it started, otherwise the system's error code.
+unsigned long startDetached(const ProcessStart &start);
 
 // The system's words for an error code.
 std::wstring systemMessage(unsigned long error);

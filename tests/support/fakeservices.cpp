@@ -14,10 +14,9 @@ void FakeMessageBoxes::present(QWidget *parent, const QString &prompt, MessageSt
         whileOpen(shown.last());
 }
 
-StartResult FakeProgramStarter::start(const QString &program, const QStringList &arguments,
-                                      WindowStyle style)
+StartResult FakeProgramStarter::start(const QString &program)
 {
-    asked.append({ program, arguments, style });
+    asked.append(program);
     return answer;
 }
 

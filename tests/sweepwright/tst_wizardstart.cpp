@@ -11,6 +11,21 @@
 
 #include <filesystem>
 
+#ifdef _WIN32
+// Never called: the tests that start shell scripts are skipped on Windows.
+static bool makeFifo(const std::filesystem::path &)
+{
+    return false;
+}
+#else
+#include <sys/stat.h>
+
+static bool makeFifo(const std::filesystem::path &path)
+{
+    return mkfifo(path.c_str(), 0700) == 0;
+}
+#endif
+
 // Confirming with the system's own program starter, against real files: a script beside the
 // "executable" (a folder the page is given, as main gives it the executable's) must run, and
 // nothing of the same name elsewhere may. Only the program starter is real; message boxes are
@@ -51,8 +66,9 @@ void SweepwrightRealStartTest::writeScript(const QString &path, const QString &m
 {
     QFile script(path);
     QVERIFY(script.open(QIODevice::WriteOnly));
-    // The markers' folder comes through the environment: its path may hold any character.
-    QByteArray text = "#!/bin/sh\nmarkers=\"$SWEEPWRIGHT_TEST_MARKERS\"\n";
+    // The markers' folder comes through the environment: its path may hold any character. The
+    // interpreter is found by env on the search path, as many scripts have it found.
+    QByteArray text = "#!/usr/bin/env sh\nmarkers=\"$SWEEPWRIGHT_TEST_MARKERS\"\n";
     if (waitForRelease) {
         text += "i=0\n"
                 "while [ ! -e \"$markers/release\" ] && [ $i -lt 200 ]; do\n"
@@ -186,18 +202,25 @@ void SweepwrightRealStartTest::onlyTheScriptBesideTheRealExecutableRuns_data()
     QTest::addColumn<QByteArray>("programFolder");
     QTest::addColumn<QByteArray>("decoyFolder");
     QTest::addColumn<bool>("commandLineNamesDecoy");
-    QTest::addColumn<bool>("scriptRuns");
+    QTest::addColumn<bool>("fifo"); // the "script" beside the program is a FIFO
+    QTest::addColumn<QString>("refusal"); // how the reason begins; empty: the script runs
 
     QTest::newRow("the command line names another folder")
-        << QByteArray("Dovrik") << QByteArray("elsewhere") << true << true;
+        << QByteArray("Dovrik") << QByteArray("elsewhere") << true << false << QString();
     // Longer than the first answer the system is asked for, which must not be cut short.
     const QByteArray part(100, 'd');
     QTest::newRow("a path of over 300 bytes")
-        << part + '/' + part + '/' + part << QByteArray("elsewhere") << false << true;
+        << part + '/' + part + '/' + part << QByteArray("elsewhere") << false << false
+        << QString();
     // "\xe9t\xe9" as an old archive unpacked with Latin-1 names leaves it; the decoy bears the
     // name that text with replacement characters would give it.
     QTest::newRow("a folder name that is not UTF-8")
-        << QByteArray("\xe9t\xe9") << QByteArray("\xef\xbf\xbdt\xef\xbf\xbd") << false << false;
+        << QByteArray("\xe9t\xe9") << QByteArray("\xef\xbf\xbdt\xef\xbf\xbd") << false << false
+        << QStringLiteral("The name of the program's folder is not valid text");
+    // Whoever opens a FIFO waits for a writer, for good if none comes: the wizard must not.
+    QTest::newRow("a FIFO beside the program")
+        << QByteArray("Dovrik") << QByteArray("elsewhere") << false << true
+        << QStringLiteral("%1/Dovrik/Sweepwright.cmd is not a file that can be run.");
 }
 
 void SweepwrightRealStartTest::onlyTheScriptBesideTheRealExecutableRuns()
@@ -205,7 +228,9 @@ void SweepwrightRealStartTest::onlyTheScriptBesideTheRealExecutableRuns()
     QFETCH(QByteArray, programFolder);
     QFETCH(QByteArray, decoyFolder);
     QFETCH(bool, commandLineNamesDecoy);
-    QFETCH(bool, scriptRuns);
+    QFETCH(bool, fifo);
+    QFETCH(QString, refusal);
+    const bool scriptRuns = refusal.isEmpty();
 
     // GIVEN the program in a folder of its own, its script beside it, and a script of the same
     // name in a second folder. Folder names are the system's bytes, not text.
@@ -218,7 +243,10 @@ void SweepwrightRealStartTest::onlyTheScriptBesideTheRealExecutableRuns()
     fs::copy_file(WIZARD_PROBE_PATH, program / "Sweepwright");
     writeScript(QDir(m_root->path()).filePath("beside"), QStringLiteral("beside-program"), true);
     writeScript(QDir(m_root->path()).filePath("decoy"), QStringLiteral("decoy"), true);
-    fs::rename(root / "beside", program / "Sweepwright.cmd");
+    if (fifo)
+        QVERIFY(makeFifo(program / "Sweepwright.cmd"));
+    else
+        fs::rename(root / "beside", program / "Sweepwright.cmd");
     fs::rename(root / "decoy", decoy / "Sweepwright.cmd");
     // Started through a link of a plain name; the system follows it to the real executable.
     fs::create_symlink(program / "Sweepwright", root / "link");
@@ -231,7 +259,7 @@ void SweepwrightRealStartTest::onlyTheScriptBesideTheRealExecutableRuns()
     QProcess run;
     run.start(QStringLiteral("/bin/bash"),
               { QStringLiteral("-c"), QStringLiteral("exec -a \"$0\" \"$1\""), commandName, link });
-    QVERIFY(run.waitForFinished(20000));
+    QVERIFY2(run.waitForFinished(20000), "the wizard stopped answering");
     const QString output = QString::fromUtf8(run.readAllStandardOutput());
     QCOMPARE(run.exitCode(), 0);
 
@@ -241,9 +269,9 @@ void SweepwrightRealStartTest::onlyTheScriptBesideTheRealExecutableRuns()
         QVERIFY2(output.isEmpty(), qPrintable(output));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
     } else {
-        QVERIFY2(output.contains(QStringLiteral(
-                     "(48) Sweepwright.cmd could not be started. Nothing has been removed.\n\n"
-                     "The name of the program's folder is not valid text")),
+        QVERIFY2(output.contains(QStringLiteral("(48) Sweepwright.cmd could not be started. "
+                                                "Nothing has been removed.\n\n")
+                                 + refusal.arg(m_root->path())),
                  qPrintable(output));
     }
     // AND never the one in the other folder

@@ -76,7 +76,7 @@ TEST_CASE("a script in a folder of cmd.exe's special characters runs, and nothin
 
     win32::ProcessStart start;
     CHECK_EQUAL(win32::prepareScriptStart(script, win32::systemFolder(), start), std::wstring());
-    CHECK_EQUAL(win32::startDetached(start, 1), 0UL);
+    CHECK_EQUAL(win32::startDetached(start), 0UL);
 
     const std::string ranIn = std::string(folder.begin(), folder.end()) + "\r\n";
     CHECK_EQUAL(textWritten(folder + L"\\marker.txt", ranIn), ranIn);
@@ -124,6 +124,32 @@ TEST_CASE("paths that cmd.exe would misread, and scripts that are not there, are
         != std::wstring::npos);
 }
 
+TEST_CASE("a path the working folder would complete, or that holds a NUL, starts nothing")
+{
+    // Each would start a program of the working folder's, or one not named: the program in a
+    // "tools" folder, or the one before the NUL.
+    const std::wstring paths[] = {
+        L"tools\\msinfo32.exe",
+        L"\\tools\\msinfo32.exe",
+        L"C:tools\\msinfo32.exe",
+        L"tools\\Sweepwright.cmd",
+        std::wstring(L"C:\\windows\\system32\\msinfo32.exe") + L'\0' + L"--junk",
+    };
+    for (const std::wstring &path : paths) {
+        win32::ProcessStart start { L"untouched", L"untouched", L"untouched" };
+        CHECK(!win32::prepareStart(path, win32::systemFolder(), start).empty());
+        CHECK_EQUAL(start.application, std::wstring(L"untouched"));
+    }
+    // A drive's path and a network share's are full paths.
+    for (const std::wstring &path : { std::wstring(L"C:\\Tools\\MSINFO32.EXE"),
+             std::wstring(L"c:/Tools/MSINFO32.EXE"),
+             std::wstring(L"\\\\server\\tools\\msinfo32.exe") }) {
+        win32::ProcessStart start;
+        CHECK_EQUAL(win32::prepareStart(path, win32::systemFolder(), start), std::wstring());
+        CHECK_EQUAL(start.application, path);
+    }
+}
+
 TEST_CASE("only the system folder's cmd.exe runs scripts, whatever their extension's case")
 {
     const std::wstring script = temporaryFolder() + L"\\Sweepwright.cmd";
@@ -150,19 +176,19 @@ TEST_CASE("a program in a folder of cmd.exe's special characters starts by its p
 
     win32::ProcessStart start;
     CHECK_EQUAL(win32::prepareStart(tool, win32::systemFolder(), start), std::wstring());
-    CHECK_EQUAL(win32::startDetached(start, 1), 0UL);
+    CHECK_EQUAL(win32::startDetached(start), 0UL);
 
     CHECK_EQUAL(textWritten(report, "arguments 0"), std::string("arguments 0"));
 }
 
-TEST_CASE("window style 1 starts the program normal and focused")
+TEST_CASE("a started program shows its window normal and focused")
 {
     const std::wstring report = temporaryFolder() + L"\\startup.txt";
     DeleteFileW(report.c_str());
     const std::wstring self = ownPath();
     const win32::ProcessStart start { self,
         L"\"" + self + L"\" --report-startup \"" + report + L"\"", {} };
-    CHECK_EQUAL(win32::startDetached(start, 1), 0UL);
+    CHECK_EQUAL(win32::startDetached(start), 0UL);
     // Flags that the show state is given, then SW_SHOWNORMAL.
     const std::string shown = "uses show window 1, show state 1";
     CHECK_EQUAL(textWritten(report, shown), shown);
@@ -172,7 +198,7 @@ TEST_CASE("a program that cannot be started gives the system's reason")
 {
     const win32::ProcessStart start { L"C:\\no such folder\\MSINFO32.EXE",
         L"\"C:\\no such folder\\MSINFO32.EXE\"", {} };
-    const unsigned long error = win32::startDetached(start, 1);
+    const unsigned long error = win32::startDetached(start);
     CHECK(error != 0);
     CHECK(!win32::systemMessage(error).empty());
 }
