@@ -26,6 +26,7 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <vector>
@@ -72,6 +73,11 @@ class ScalingTest : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
+
+    // First: the glyph checks below read the faces through QRawFont, after which Qt's FreeType
+    // engine draws a face of strikes without some of its glyphs.
+    void marksLeaveInk_data();
+    void marksLeaveInk();
 
     void captionFitsItsControl_data();
     void captionFitsItsControl();
@@ -230,6 +236,7 @@ void ScalingTest::drawnAtItsSize()
         checkLinePitch(qobject_cast<QLabel *>(widget));
     else if (aspect == QLatin1String("weight"))
         checkWeight(qobject_cast<QLabel *>(widget));
+
     else if (name == QLatin1String("picIcon"))
         checkPicture(qobject_cast<QLabel *>(widget), QStringLiteral(":/about/about-%1.png"), 32);
     else if (name == QLatin1String("Image1"))
@@ -333,6 +340,52 @@ void ScalingTest::checkWeight(QLabel *label)
     const qreal weight = ink(shot) / ink(unscaled);
     QVERIFY2(weight > 0.95 && weight < 1.12,
              qPrintable(QStringLiteral("%1 of the ink at %2 times").arg(weight).arg(ratio)));
+}
+
+void ScalingTest::marksLeaveInk_data()
+{
+    // Each face and size the forms draw text in.
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Velmo.Label1") << "Velmo" << "Label1";
+    QTest::newRow("Velmo.FinalCalculation") << "Velmo" << "FinalCalculation";
+    QTest::newRow("Main.Label1") << "Main" << "Label1";
+    QTest::newRow("Main.Label2") << "Main" << "Label2";
+}
+
+// Every mark a caption may hold leaves ink, in the face and size the label draws in, at every
+// scale, alone and between letters.
+void ScalingTest::marksLeaveInk()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, name);
+    auto *label = qobject_cast<QLabel *>(control(form, name));
+    QVERIFY(label);
+    const QString caption = label->text();
+    const auto ink = [label](const QString &text) {
+        label->setText(text);
+        const QImage shot = label->grab().toImage();
+        const int background = qGray(label->palette().color(label->backgroundRole()).rgb());
+        int sum = 0;
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x)
+                sum += std::max(0, background - qGray(shot.pixel(x, y)));
+        }
+        return sum;
+    };
+    QString lost;
+    for (const QChar mark : QStringLiteral("-0123456789.,:;!?'\"()&/%^")) {
+        const QString alone(3, mark);
+        const QString between = QStringLiteral("a%1b").arg(alone);
+        const int drawn = ink(alone);
+        if (drawn == 0 || ink(between) - ink(QStringLiteral("a   b")) < drawn / 2)
+            lost.append(mark);
+    }
+    label->setText(caption);
+    QVERIFY2(lost.isEmpty(), qPrintable(QStringLiteral("%1 at %2 points draws no ink for: %3")
+                                            .arg(QFontInfo(label->font()).family())
+                                            .arg(label->font().pointSizeF())
+                                            .arg(lost)));
 }
 
 // The picture is the bitmap made for its size in device pixels, drawn pixel for pixel: a

@@ -228,18 +228,25 @@ QFont substituteFont(const QString &family, qreal pointSize, bool bold)
 {
     const DesignWidths *design = designWidthsOf(family, bold);
     const std::vector<QFont> candidates = substituteCandidates(pointSize, bold);
-    if (!design || candidates.empty())
-        return plainFont(isInstalled(tahoma) ? QString(tahoma) : family, pointSize, bold);
-
-    const auto nearest = std::min_element(
-        candidates.begin(), candidates.end(), [&](const QFont &a, const QFont &b) {
-            return std::abs(std::log(widthRatio(a, *design)))
-                < std::abs(std::log(widthRatio(b, *design)));
-        });
-    QFont font = *nearest;
-    const qreal ratio = widthRatio(font, *design);
-    if (ratio > 1.0)
-        font.setLetterSpacing(QFont::PercentageSpacing, 100.0 / ratio);
+    QFont font;
+    if (!design || candidates.empty()) {
+        font = plainFont(isInstalled(tahoma) ? QString(tahoma) : family, pointSize, bold);
+    } else {
+        font = *std::min_element(
+            candidates.begin(), candidates.end(), [&](const QFont &a, const QFont &b) {
+                return std::abs(std::log(widthRatio(a, *design)))
+                    < std::abs(std::log(widthRatio(b, *design)));
+            });
+        const qreal ratio = widthRatio(font, *design);
+        if (ratio > 1.0)
+            font.setLetterSpacing(QFont::PercentageSpacing, 100.0 / ratio);
+    }
+    // Smoothed, whatever the system's setting: drawn in black and white, a face without hinting
+    // loses any stroke thinner than a pixel that falls between two rows of pixels. Wine's Tahoma
+    // lost every hyphen of the countdown's answer that way at 13 pixels to the em, wherever text
+    // is not smoothed (under Wine by default, on Windows where the user turned it off). The
+    // design's own faces, drawn from their strikes or Microsoft's hinting, need no smoothing.
+    font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }
 
