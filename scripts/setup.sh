@@ -58,11 +58,18 @@ for package in "${packages[@]}"; do
 done
 
 if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
     sudo=()
     if [[ $(id -u) -ne 0 ]]; then
+        if ! command -v sudo >/dev/null; then
+            # A Debian installed with a root password has no sudo: the administrator installs.
+            echo "setup.sh: these packages are missing, and sudo is not installed to install them:" >&2
+            echo "  su -c 'apt-get update && apt-get install --no-install-recommends ${missing[*]}'" >&2
+            echo "setup.sh: run that as shown (it asks for the root password), then run this again." >&2
+            exit 1
+        fi
         sudo=(sudo)
     fi
+    echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -q
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi

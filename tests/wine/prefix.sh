@@ -10,8 +10,17 @@
 set -eu
 : "${WINEPREFIX:?WINEPREFIX names no prefix}"
 wineserver="${1:-wineserver}"
+# Only a prefix this script made is made anew: one named by mistake, ~/.wine say, is somebody's
+# Windows programs and settings.
+mark="$WINEPREFIX/.velmora-test-prefix"
+if [ -e "$WINEPREFIX" ] && [ ! -e "$mark" ] && [ -n "$(ls -A -- "$WINEPREFIX" 2>/dev/null)" ]; then
+    echo "prefix.sh: $WINEPREFIX is a Wine prefix this script did not make; it is left as it is." >&2
+    echo "prefix.sh: name a folder of its own in WINEPREFIX, or delete this one yourself." >&2
+    exit 1
+fi
 rm -rf -- "$WINEPREFIX"
 mkdir -p -- "$WINEPREFIX"
+: >"$mark"
 "$wineserver" --persistent </dev/null >/dev/null 2>&1
 wineboot --init </dev/null >/dev/null 2>&1
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
