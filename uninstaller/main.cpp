@@ -4,13 +4,14 @@
 #include "mainpage.h"
 #include "messageboxes.h"
 #include "programstarter.h"
+#include "wizardinfo.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     Application app(argc, argv);
-    const QString title = QStringLiteral("Dovrik's Software Sweepwright");
+    const QString title = QStringView(WizardInfo::title).toString();
     setUpApplication(app, title);
     SystemMessageBoxes messages(title);
     SystemProgramStarter programs;

@@ -7,6 +7,7 @@
 
 #include "applicationsetup.h"
 #include "messageboxes.h"
+#include "wizardinfo.h"
 
 #include <QApplication>
 
@@ -15,7 +16,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QString title = QStringLiteral("Dovrik's Software Sweepwright");
+    const QString title = QStringView(WizardInfo::title).toString();
     setUpApplication(app, title);
     const QStringList arguments = QApplication::arguments();
     QString text = arguments.size() == 2 ? arguments[1] : QString();

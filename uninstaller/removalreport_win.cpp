@@ -23,6 +23,8 @@
 // By the time anything is shown, Qt's libraries may be gone: the window is the system's message
 // box, and the program is linked statically, needing nothing of the folder it is in.
 
+#include "wizardinfo.h"
+
 #include <windows.h>
 
 #include <shellapi.h>
@@ -32,7 +34,9 @@
 
 namespace {
 
-const wchar_t title[] = L"Dovrik's Software Sweepwright";
+// The system's wide characters are UTF-16 units, as char16_t is.
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+const wchar_t *const title = reinterpret_cast<const wchar_t *>(WizardInfo::title);
 const wchar_t uninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Velmora";
 const wchar_t scriptName[] = L"Sweepwright.cmd";
 const wchar_t programName[] = L"sweepwright-report.exe";

@@ -65,7 +65,7 @@ void setUpApplication(QApplication &app, const QString &programTitle)
     loadDesignFonts();
     QApplication::setApplicationName(programTitle);
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
-    QApplication::setOrganizationName(QStringLiteral("Dovrik's Software"));
+    QApplication::setOrganizationName(QStringLiteral(VELMORA_MAKER_TEXT));
     app.setFont(defaultFormFont());
     // The style chosen so far (the platform's, or one given with -style) stays underneath.
     QApplication::setStyle(new PlainDialogButtonsStyle(QApplication::style()->name()));
