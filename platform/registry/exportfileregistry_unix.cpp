@@ -1,9 +1,7 @@
 #include "exportfileregistry_unix.h"
 
 #include <QFile>
-#include <QScopeGuard>
 
-#include <algorithm>
 #include <cerrno>
 
 #include <fcntl.h>
@@ -21,34 +19,21 @@ QByteArray contentsOf(const QByteArray &path)
     constexpr auto limit = static_cast<qsizetype>(RegistryStore::maximumExportSize);
     if (path.isEmpty())
         return {};
-    const int file = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (file < 0)
+    const int descriptor = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0)
         return {};
-    const auto closeFile = qScopeGuard([file] { ::close(file); });
-    struct stat info {};
-    if (::fstat(file, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > limit)
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
         return {};
-
-    // The file may grow while it is read: whatever it holds beyond the limit makes it too large.
-    QByteArray bytes(static_cast<qsizetype>(info.st_size) + 1, Qt::Uninitialized);
-    qsizetype length = 0;
-    while (length <= limit) {
-        if (length == bytes.size())
-            bytes.resize(std::min(2 * bytes.size(), limit + 1));
-        const ssize_t read = ::read(file, bytes.data() + length,
-                                    static_cast<std::size_t>(bytes.size() - length));
-        if (read == 0)
-            break;
-        if (read < 0) {
-            if (errno == EINTR)
-                continue;
-            return {};
-        }
-        length += read;
     }
-    if (length > limit)
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > limit)
         return {};
-    bytes.truncate(length);
+    // The file may grow while it is read: whatever it holds beyond the limit makes it too large.
+    QByteArray bytes = file.read(limit + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > limit)
+        return {};
     return bytes;
 }
 
