@@ -8,9 +8,9 @@ struct StartResult
     QString failureReason; // when not started: what is wrong, in words the user can act on
 };
 
-// Starts a program by its path, without arguments, in a normal window that takes the focus, and
-// does not wait for it. The path is used as given: a caller that must not depend on the search
-// path passes a full path.
+// Starts a program by its full path, without arguments, in a normal window that takes the focus,
+// and does not wait for it. A path that is not a full one, or that holds a NUL, is refused: the
+// working folder and the search path never decide what starts.
 class ProgramStarter
 {
 public:
