@@ -23,6 +23,7 @@
 // By the time anything is shown, Qt's libraries may be gone: the window is the system's message
 // box, and the program is linked statically, needing nothing of the folder it is in.
 
+#include "processstart_win.h"
 #include "wizardinfo.h"
 
 #include <windows.h>
@@ -71,13 +72,6 @@ std::wstring folderOfThisProgram()
     }
 }
 
-std::wstring systemFolder()
-{
-    wchar_t folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    return length == 0 || length >= MAX_PATH ? std::wstring() : std::wstring(folder, length);
-}
-
 // The form of a path that is not cut at MAX_PATH characters: a user's files may lie deeper.
 std::wstring unlimited(const std::wstring &path)
 {
@@ -106,19 +100,6 @@ bool inUse(const std::wstring &path)
     }
     const DWORD error = GetLastError();
     return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
-}
-
-std::wstring systemMessage(DWORD error)
-{
-    wchar_t *text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
-    std::wstring message = length != 0 ? std::wstring(text, length) : std::wstring();
-    LocalFree(text);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r'))
-        message.pop_back();
-    return message.empty() ? L"error " + std::to_wstring(error) : message;
 }
 
 // Starts the command line given through the system's cmd.exe, in a console without a window,
@@ -259,8 +240,9 @@ void tell(const std::wstring &text)
     MessageBoxW(nullptr, text.c_str(), title, MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
 }
 
-// What the removal left.
-void reportWhatIsLeft(
+// What the removal left. Returns whether the entry in Apps & features is still there, and with
+// it the way to start the removal again.
+bool reportWhatIsLeft(
     const std::wstring &folder, const std::wstring &menu, const std::vector<std::wstring> &files)
 {
     std::vector<std::wstring> failed;
@@ -271,7 +253,9 @@ void reportWhatIsLeft(
     if (exists(menu))
         failed.push_back(menu);
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, uninstallKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+    const bool entryLeft
+        = RegOpenKeyExW(HKEY_CURRENT_USER, uninstallKey, 0, KEY_READ, &key) == ERROR_SUCCESS;
+    if (entryLeft) {
         RegCloseKey(key);
         failed.push_back(L"The entry \"Velmora\" in Apps & features");
     }
@@ -284,7 +268,7 @@ void reportWhatIsLeft(
     if (failed.empty() && kept.empty()) {
         // A list from an earlier removal, with nothing else left, would keep the folder alone.
         DeleteFileW(unlimited(listPath).c_str());
-        return;
+        return false;
     }
     std::wstring window;
     std::wstring list;
@@ -297,7 +281,10 @@ void reportWhatIsLeft(
         kept, shown, window, list);
     if (write(listPath, list))
         window += L"This list is also in " + listPath + L".";
+    if (entryLeft)
+        window += L"\n\nTo try again, remove Velmora from Apps & features once more.";
     tell(window);
+    return entryLeft;
 }
 
 } // namespace
@@ -318,7 +305,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     LocalFree(arguments);
 
     const std::wstring folder = folderOfThisProgram();
-    const std::wstring system = systemFolder();
+    const std::wstring system = win32::systemFolder();
     if (folder.empty() || system.empty()) {
         tell(L"Velmora has not been removed: this program could not find its own folder or the "
              L"system folder. Restart Windows, then remove Velmora again from Apps & features.");
@@ -342,21 +329,28 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         return 1;
     }
 
-    SetEnvironmentVariableW(L"SWEEPWRIGHT_FOLDER", folder.c_str());
+    // A drive's root keeps its backslash: "E:" alone is the folder current on drive E:.
+    const bool driveRoot = folder.size() == 2 && folder[1] == L':';
+    SetEnvironmentVariableW(L"SWEEPWRIGHT_FOLDER", (driveRoot ? folder + L"\\" : folder).c_str());
     DWORD error = 0;
     const HANDLE finish = startHidden(
         system, L"\"%SWEEPWRIGHT_FOLDER%\\" + std::wstring(scriptName) + L"\" finish", error);
     if (finish == nullptr) {
         tell(L"Velmora has not been removed: the command interpreter " + system
-            + L"\\cmd.exe could not be started.\n\n" + systemMessage(error));
+            + L"\\cmd.exe could not be started.\n\n" + win32::systemMessage(error));
         return 1;
     }
     // Removing a few files and a registry key takes a moment; a step that hangs is not waited
     // for without end, and what it has not done yet is reported.
-    WaitForSingleObject(finish, 60000);
+    const bool finished = WaitForSingleObject(finish, 60000) == WAIT_OBJECT_0;
     CloseHandle(finish);
 
-    reportWhatIsLeft(folder, menu, files);
+    // The script and this program go last, and only once the step has ended and the entry is
+    // gone: while the entry is there it starts the removal again, which needs them, and a step
+    // still running would lose its script halfway.
+    const bool entryLeft = reportWhatIsLeft(folder, menu, files);
+    if (!finished || entryLeft)
+        return 1;
     const HANDLE cleanup = startHidden(system, cleanupCommand(system), error);
     if (cleanup != nullptr)
         CloseHandle(cleanup);
