@@ -19,10 +19,14 @@ if(VELMORA_WINDOWS_QT)
     list(APPEND CMAKE_FIND_ROOT_PATH ${VELMORA_WINDOWS_QT})
     list(APPEND CMAKE_PREFIX_PATH ${VELMORA_WINDOWS_QT})
     # The host's Qt lies in Debian's folder for the build machine's own architecture.
+    set(QT_HOST_PATH /usr CACHE PATH "The host's Qt")
     if(NOT QT_HOST_PATH_CMAKE_DIR)
         execute_process(COMMAND dpkg-architecture -qDEB_HOST_MULTIARCH
-            OUTPUT_VARIABLE multiarch OUTPUT_STRIP_TRAILING_WHITESPACE)
-        set(QT_HOST_PATH /usr CACHE PATH "The host's Qt")
+            OUTPUT_VARIABLE multiarch OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE status)
+        if(NOT status EQUAL 0 OR multiarch STREQUAL "")
+            message(FATAL_ERROR "dpkg-architecture did not name the build machine's architecture "
+                                "(package dpkg-dev); give QT_HOST_PATH_CMAKE_DIR instead.")
+        endif()
         set(QT_HOST_PATH_CMAKE_DIR /usr/lib/${multiarch}/cmake CACHE PATH "The host's Qt CMake files")
     endif()
 endif()
