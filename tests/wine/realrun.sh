@@ -138,6 +138,7 @@ installer)
     programs="$(known_folder LOCALAPPDATA)\\Programs"
     menu="$(winepath -u "$(known_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs\\Velmora" 2>/dev/null)"
     temp="$(winepath -u "$(known_folder TEMP)" 2>/dev/null)"
+    [[ -n $temp && -d $temp ]] || fail "the prefix names no folder for temporary files"
     key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
     ours=(Velmora.exe Sweepwright.exe Sweepwright.cmd sweepwright-report.exe Qt6Core.dll platforms/qwindows.dll)
 
@@ -208,7 +209,6 @@ installer)
     # The console's cmd.exe runs the script as the wizard started it, without an argument; the
     # removal's other processes run it with one, or name the report program, up to the last.
     console='cmd\.exe .*Sweepwright\.cmd *$'
-    report_program='sweepwright-report\.exe'
     removal='Sweepwright\.cmd|sweepwright-report\.exe'
     # Ends the script's console as closing its window does.
     close_console() {
@@ -360,7 +360,9 @@ reinstall)
     setup_pid=
     [[ $code == 0 ]] || fail "the install after Velmora closed ended with $code"
     [[ -z $(find "$installed" -type f ! -newermt 2001-01-02) ]] || fail "the install after Velmora closed left old files"
-    [[ $(entry_value DisplayVersion) == 1.00 ]] || fail "the install after Velmora closed did not write the entry"
+    version="$(strings -el "$setup" | grep -A1 -x ProductVersion | tail -n 1)"
+    [[ -n $version && $(entry_value DisplayVersion) == "$version" ]] \
+        || fail "the install after Velmora closed did not write the entry"
     wine "$chosen\\Velmora.exe" </dev/null >>"$scratch/wine.log" 2>&1 &
     program_pid=$!
     window_titled Velmora >/dev/null || fail "Velmora did not start after the reinstall"
