@@ -20,7 +20,7 @@ endfunction()
 
 # velmora_stripped_mingw_runtime(<out>): the same libraries as they are shipped, made once by the
 # target mingw_runtime in the build folder's mingw-runtime/: without their debugging sections,
-# which are nine tenths of libstdc++-6.dll as the compiler's package carries it (23.7 MB, and 2
+# which are nine tenths of libstdc++-6.dll as the compiler's package carries it (23.7 MB, and 1.9
 # stripped). The sections are kept in symbols/, which each stripped library names (its
 # .gnu_debuglink), for reading a crash report.
 function(velmora_stripped_mingw_runtime out)
@@ -80,4 +80,18 @@ function(velmora_stage_windows_runtime target folder)
             $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> ${folder}/styles
         VERBATIM)
     add_dependencies(${target} mingw_runtime)
+    # The offscreen platform sees no font of the system, on Windows as under Wine: the tests
+    # find the forms' stand-in faces where an installed program would, in its own fonts/.
+    set(faces)
+    foreach(face ms_sans_serif.ttf tahoma.ttf tahomabd.ttf)
+        if(EXISTS /usr/share/wine/fonts/${face})
+            list(APPEND faces /usr/share/wine/fonts/${face})
+        endif()
+    endforeach()
+    if(faces)
+        add_custom_command(TARGET ${target} POST_BUILD
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}/fonts
+            COMMAND ${CMAKE_COMMAND} -E copy_if_different ${faces} ${folder}/fonts
+            VERBATIM)
+    endif()
 endfunction()

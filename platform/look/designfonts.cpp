@@ -1,8 +1,8 @@
 #include "designfonts.h"
 
+#include "fontfolders.h"
 #include "fonttables.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
@@ -99,14 +99,6 @@ int addFont(const QString &path, Mending mending)
     if (!file.open(QIODevice::ReadOnly))
         return -1;
     return QFontDatabase::addApplicationFontFromData(mended(file.readAll(), mending));
-}
-
-QStringList fontFolders()
-{
-    return {
-        QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"),
-        QStringLiteral("/usr/share/wine/fonts"),
-    };
 }
 
 bool isInstalled(const QString &family)
