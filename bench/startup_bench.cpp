@@ -7,6 +7,7 @@
 #include "fakeservices.h"
 #include "services.h"
 #include "velmo.h"
+#include "velmoracaptions.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -47,7 +48,7 @@ private:
 int runVelmora(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    setUpApplication(app, QStringLiteral("Velmora"));
+    setUpApplication(app, QStringLiteral("Velmora"), velmoraCaptions);
     SystemServices system(QStringLiteral("Velmora"));
     FirstPaint firstPaint;
     auto *window = new Velmo(system.services());
@@ -124,7 +125,7 @@ int main(int argc, char *argv[])
     {
         // The baseline copies the window's size and widget count from the real thing.
         QApplication app(argc, argv);
-        setUpApplication(app, QStringLiteral("Velmora"));
+        setUpApplication(app, QStringLiteral("Velmora"), velmoraCaptions);
         FakeServices fakes(QStringLiteral("Velmora"));
         Velmo velmo(fakes.services());
         widgets = static_cast<int>(velmo.findChildren<QWidget *>().size());

@@ -2,6 +2,7 @@
 #include "applicationsetup.h"
 #include "programinfo.h"
 #include "services.h"
+#include "velmoracaptions.h"
 #include "velmo.h"
 
 #include <QApplication>
@@ -11,7 +12,7 @@ int main(int argc, char *argv[])
 {
     Application app(argc, argv);
     const QString title = QStringView(ProgramInfo::title).toString();
-    setUpApplication(app, title);
+    setUpApplication(app, title, velmoraCaptions);
     QIcon icon;
     for (const int size : { 16, 32, 48 })
         icon.addFile(QStringLiteral(":/icons/velmora-%1.png").arg(size));

@@ -7,6 +7,7 @@
 #include "printedmessageboxes.h"
 #include "services.h"
 #include "systemregistry.h"
+#include "velmoracaptions.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -15,7 +16,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QString title = QStringLiteral("Velmora");
-    setUpApplication(app, title);
+    setUpApplication(app, title, velmoraCaptions);
     SystemClock clock;
     PrintedMessageBoxes messages(title);
     SystemProgramStarter programs;

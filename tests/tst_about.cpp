@@ -299,5 +299,5 @@ void AboutTest::eachMenuChoiceOpensABoxOfItsOwn()
     QVERIFY(m_velmo->isEnabled());
 }
 
-PROGRAM_TEST_MAIN(AboutTest, "Velmora")
+PROGRAM_TEST_MAIN(AboutTest, "Velmora", velmoraCaptions)
 #include "tst_about.moc"

@@ -171,5 +171,5 @@ void AccessibilityTest::theHelpAndAboutWindowsAreReadable()
     QCOMPARE(QAccessible::queryAccessibleInterface(window)->text(QAccessible::Name), windowName);
 }
 
-PROGRAM_TEST_MAIN(AccessibilityTest, "Velmora")
+PROGRAM_TEST_MAIN(AccessibilityTest, "Velmora", velmoraCaptions)
 #include "tst_accessibility.moc"

@@ -450,6 +450,6 @@ private slots:
     }
 };
 
-PROGRAM_TEST_MAIN(CalculationTest, "Velmora")
+PROGRAM_TEST_MAIN(CalculationTest, "Velmora", velmoraCaptions)
 
 #include "tst_calculation.moc"

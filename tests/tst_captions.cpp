@@ -218,5 +218,5 @@ void CaptionsTest::markupShowsAsTyped()
     QCOMPARE(shown->textFormat(), Qt::PlainText);
 }
 
-PROGRAM_TEST_MAIN(CaptionsTest, "Velmora")
+PROGRAM_TEST_MAIN(CaptionsTest, "Velmora", velmoraCaptions)
 #include "tst_captions.moc"

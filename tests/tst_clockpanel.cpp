@@ -332,6 +332,6 @@ private slots:
     }
 };
 
-PROGRAM_TEST_MAIN(ClockPanelTest, "Velmora")
+PROGRAM_TEST_MAIN(ClockPanelTest, "Velmora", velmoraCaptions)
 
 #include "tst_clockpanel.moc"

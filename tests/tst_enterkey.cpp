@@ -168,5 +168,5 @@ void EnterKeyTest::aHeldKeyPressesNothingOnTheNextPage()
     QVERIFY(m_fakes->programs.asked.isEmpty());
 }
 
-PROGRAM_TEST_MAIN(EnterKeyTest, "Velmora")
+PROGRAM_TEST_MAIN(EnterKeyTest, "Velmora", velmoraCaptions)
 #include "tst_enterkey.moc"

@@ -129,5 +129,5 @@ void HandlerGuardTest::theRealEndStopsTheProcessAtOnce()
     QVERIFY2(!output.contains(QStringLiteral("exit handler")), qPrintable(output));
 }
 
-PROGRAM_TEST_MAIN(HandlerGuardTest, "Velmora")
+PROGRAM_TEST_MAIN(HandlerGuardTest, "Velmora", velmoraCaptions)
 #include "tst_handlerguard.moc"

@@ -221,5 +221,5 @@ void HelpTest::theLastWindowClosedEndsTheProgram()
     QTRY_VERIFY(help.isNull());
 }
 
-PROGRAM_TEST_MAIN(HelpTest, "Velmora")
+PROGRAM_TEST_MAIN(HelpTest, "Velmora", velmoraCaptions)
 #include "tst_help.moc"

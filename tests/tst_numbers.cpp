@@ -200,5 +200,5 @@ void NumbersTest::errorsCarryNumberAndDescription()
     QCOMPARE(QString::fromStdString(mismatch.what()), mismatch.message());
 }
 
-PROGRAM_TEST_MAIN(NumbersTest, "Velmora")
+PROGRAM_TEST_MAIN(NumbersTest, "Velmora", velmoraCaptions)
 #include "tst_numbers.moc"

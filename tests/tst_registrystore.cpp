@@ -344,5 +344,5 @@ void RegistryStoreTest::configurationFolders()
     QCOMPARE(ExportFileRegistry::configurationFolders(configHome, configDirs, home), folders);
 }
 
-PROGRAM_TEST_MAIN(RegistryStoreTest, "Velmora")
+PROGRAM_TEST_MAIN(RegistryStoreTest, "Velmora", velmoraCaptions)
 #include "tst_registrystore.moc"

@@ -9,6 +9,7 @@
 #include "fakeservices.h"
 #include "programwindows.h"
 #include "velmo.h"
+#include "velmoracaptions.h"
 #include "wrappingbutton.h"
 
 #include <QComboBox>
@@ -100,6 +101,8 @@ void ScalingTest::initTestCase()
 {
     m_fakes = std::make_unique<FakeServices>(QStringLiteral("Velmora"));
     for (const ProgramWindow &form : programWindows()) {
+        // Each form's substitute faces are chosen by the captions of its own program.
+        useCaptionSamples(form.captions);
         m_windows.emplace_back(form.open(m_fakes->services()));
         m_windows.back()->setAttribute(Qt::WA_DeleteOnClose, false);
         m_windows.back()->show();
@@ -440,7 +443,7 @@ int main(int argc, char *argv[])
     QApplication app(count, arguments.data());
     QLocale::setDefault(QLocale::c());
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    setUpApplication(app, QStringLiteral("Velmora"));
+    setUpApplication(app, QStringLiteral("Velmora"), velmoraCaptions);
     if (withoutStandIns) {
         // As on a system where none of the stand-ins was found: the program's default font is
         // chosen from the system's own faces.

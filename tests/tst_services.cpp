@@ -348,5 +348,5 @@ void ServicesTest::aScriptThatCannotStartSaysWhatIsWrong()
 }
 #endif
 
-PROGRAM_TEST_MAIN(ServicesTest, "Velmora")
+PROGRAM_TEST_MAIN(ServicesTest, "Velmora", velmoraCaptions)
 #include "tst_services.moc"

@@ -256,5 +256,5 @@ void SysInfoTest::startsOnlyAToolNamedByItsFullPath()
 }
 #endif
 
-PROGRAM_TEST_MAIN(SysInfoTest, "Velmora")
+PROGRAM_TEST_MAIN(SysInfoTest, "Velmora", velmoraCaptions)
 #include "tst_sysinfo.moc"

@@ -415,5 +415,5 @@ void VelmoTest::timerTicksEverySecondFromCreation()
     QVERIFY(!timer->isSingleShot());
 }
 
-PROGRAM_TEST_MAIN(VelmoTest, "Velmora")
+PROGRAM_TEST_MAIN(VelmoTest, "Velmora", velmoraCaptions)
 #include "tst_velmo.moc"

@@ -4,6 +4,7 @@
 #include "mainpage.h"
 #include "messageboxes.h"
 #include "programstarter.h"
+#include "wizardcaptions.h"
 #include "wizardinfo.h"
 
 #include <QApplication>
@@ -12,7 +13,7 @@ int main(int argc, char *argv[])
 {
     Application app(argc, argv);
     const QString title = QStringView(WizardInfo::title).toString();
-    setUpApplication(app, title);
+    setUpApplication(app, title, wizardCaptions);
     SystemMessageBoxes messages(title);
     SystemProgramStarter programs;
     ImmediateProgramEnd programEnd;

@@ -7,6 +7,7 @@
 
 #include "applicationsetup.h"
 #include "messageboxes.h"
+#include "wizardcaptions.h"
 #include "wizardinfo.h"
 
 #include <QApplication>
@@ -17,7 +18,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QString title = QStringView(WizardInfo::title).toString();
-    setUpApplication(app, title);
+    setUpApplication(app, title, wizardCaptions);
     const QStringList arguments = QApplication::arguments();
     QString text = arguments.size() == 2 ? arguments[1] : QString();
     if (text.trimmed().isEmpty()) {

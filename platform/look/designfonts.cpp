@@ -52,30 +52,10 @@ const QLatin1String tahoma("Tahoma");
 // pixel size the face would be stretched or drawn from a strike of other widths.
 constexpr qreal bitmapStrikeEmPixels = 11.0;
 
-// Samples of the captions, and their widths in each face of the design at 8.25 points (11 pixels
-// to the em), as measured in Wine's stand-ins: the widest sentence the clock writes, and the two
-// captions that run widest in other faces, being mostly lower-case letters. A face standing in
-// for another is brought to the design's width on all three, so that every caption still fits
-// the control the design made for it.
-const QString referenceTexts[] = {
-    QStringLiteral("The current time is: September, 30 2026 at 12:59 PM"),
-    QStringLiteral("I will tell you what you probably already know!"),
-    QStringLiteral("^^ Current hour in AM/PM format."),
-};
-constexpr qreal referencePointSize = 8.25;
+constexpr qreal samplePointSize = 8.25;
 
-struct DesignWidths
-{
-    QLatin1String family;
-    bool bold;
-    qreal widths[std::size(referenceTexts)];
-};
-
-const DesignWidths designWidths[] = {
-    { msSansSerif, false, { 250.0, 214.0, 159.0 } },
-    { tahoma, false, { 258.4, 226.9, 169.2 } },
-    { tahoma, true, { 291.9, 260.1, 193.4 } },
-};
+// The program's own, given at start-up.
+std::span<const CaptionSample> captionSamples;
 
 // Faces worth measuring when the design's face cannot draw a size: its own successor first, then
 // the common sans-serif faces of a Linux desktop, each also in its condensed cut.
@@ -158,23 +138,32 @@ bool tahomaBoldIsThickened()
     });
 }
 
-const DesignWidths *designWidthsOf(const QString &family, bool bold)
+// The sample's width in the design's face, or 0 where the face is none the samples were
+// measured in.
+qreal designWidth(const CaptionSample &sample, const QString &family, bool bold)
 {
-    for (const DesignWidths &entry : designWidths) {
-        if (family.compare(entry.family, Qt::CaseInsensitive) == 0 && entry.bold == bold)
-            return &entry;
-    }
-    return nullptr;
+    if (family.compare(msSansSerif, Qt::CaseInsensitive) == 0)
+        return bold ? 0.0 : sample.msSansSerif;
+    if (family.compare(tahoma, Qt::CaseInsensitive) == 0)
+        return bold ? sample.tahomaBold : sample.tahoma;
+    return 0.0;
+}
+
+bool samplesMeasuredIn(const QString &family, bool bold)
+{
+    return !captionSamples.empty() && designWidth(captionSamples.front(), family, bold) > 0.0;
 }
 
 // How much wider than the design a face draws the samples, at the worst of them.
-qreal widthRatio(const QFont &font, const DesignWidths &design)
+qreal widthRatio(const QFont &font, const QString &family, bool bold)
 {
     const QFontMetricsF metrics(font);
-    const qreal scale = font.pointSizeF() / referencePointSize;
+    const qreal scale = font.pointSizeF() / samplePointSize;
     qreal worst = 0;
-    for (std::size_t i = 0; i < std::size(referenceTexts); ++i)
-        worst = std::max(worst, metrics.horizontalAdvance(referenceTexts[i]) / (design.widths[i] * scale));
+    for (const CaptionSample &sample : captionSamples) {
+        const qreal width = metrics.horizontalAdvance(QString::fromUtf16(sample.text));
+        worst = std::max(worst, width / (designWidth(sample, family, bold) * scale));
+    }
     return worst;
 }
 
@@ -218,18 +207,17 @@ std::vector<QFont> substituteCandidates(qreal pointSize, bool bold)
 // wider, so that a clock sentence keeps its "PM" and no caption loses its end.
 QFont substituteFont(const QString &family, qreal pointSize, bool bold)
 {
-    const DesignWidths *design = designWidthsOf(family, bold);
     const std::vector<QFont> candidates = substituteCandidates(pointSize, bold);
     QFont font;
-    if (!design || candidates.empty()) {
+    if (!samplesMeasuredIn(family, bold) || candidates.empty()) {
         font = plainFont(isInstalled(tahoma) ? QString(tahoma) : family, pointSize, bold);
     } else {
         font = *std::min_element(
             candidates.begin(), candidates.end(), [&](const QFont &a, const QFont &b) {
-                return std::abs(std::log(widthRatio(a, *design)))
-                    < std::abs(std::log(widthRatio(b, *design)));
+                return std::abs(std::log(widthRatio(a, family, bold)))
+                    < std::abs(std::log(widthRatio(b, family, bold)));
             });
-        const qreal ratio = widthRatio(font, *design);
+        const qreal ratio = widthRatio(font, family, bold);
         if (ratio > 1.0)
             font.setLetterSpacing(QFont::PercentageSpacing, 100.0 / ratio);
     }
@@ -243,6 +231,11 @@ QFont substituteFont(const QString &family, qreal pointSize, bool bold)
 }
 
 } // namespace
+
+void useCaptionSamples(std::span<const CaptionSample> samples)
+{
+    captionSamples = samples;
+}
 
 void loadDesignFonts()
 {

@@ -60,8 +60,10 @@ private:
 
 } // namespace
 
-void setUpApplication(QApplication &app, const QString &programTitle)
+void setUpApplication(QApplication &app, const QString &programTitle,
+                      std::span<const CaptionSample> widestCaptions)
 {
+    useCaptionSamples(widestCaptions);
     loadDesignFonts();
     QApplication::setApplicationName(programTitle);
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));

@@ -6,23 +6,27 @@
 #include "phase2.h"
 #include "services.h"
 #include "velmo.h"
+#include "velmoracaptions.h"
+#include "wizardcaptions.h"
 
 #include <QApplication>
 
 const std::vector<ProgramWindow> &programWindows()
 {
     static const std::vector<ProgramWindow> windows {
-        { QStringLiteral("Velmo"), [](Services &s) { return new Velmo(s); } },
-        { QStringLiteral("Help"), [](Services &s) { return new Help(s); } },
-        { QStringLiteral("frmAbout"), [](Services &s) { return new frmAbout(s); } },
+        { QStringLiteral("Velmo"), [](Services &s) { return new Velmo(s); }, velmoraCaptions },
+        { QStringLiteral("Help"), [](Services &s) { return new Help(s); }, velmoraCaptions },
+        { QStringLiteral("frmAbout"), [](Services &s) { return new frmAbout(s); }, velmoraCaptions },
         { QStringLiteral("Main"),
           [](Services &s) {
               return new Main({ s.messages, s.programs, s.guard }, QStringLiteral("/opt"));
-          } },
+          },
+          wizardCaptions },
         { QStringLiteral("Phase2"),
           [](Services &s) {
               return new Phase2({ s.messages, s.programs, s.guard }, QStringLiteral("/opt"));
-          } },
+          },
+          wizardCaptions },
     };
     return windows;
 }

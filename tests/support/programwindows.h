@@ -1,5 +1,7 @@
 #pragma once
 
+#include "designfonts.h"
+
 #include <QString>
 
 #include <functional>
@@ -14,6 +16,7 @@ struct ProgramWindow
 {
     QString name;
     std::function<QWidget *(Services &)> open;
+    std::span<const CaptionSample> captions; // of the program the window belongs to
 };
 
 // In a fixed order, the countdown's main window first.

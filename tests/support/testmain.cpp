@@ -5,11 +5,12 @@
 #include <QLocale>
 #include <QStyleFactory>
 
-void prepareTestApplication(QApplication &app, const QString &programTitle)
+void prepareTestApplication(QApplication &app, const QString &programTitle,
+                            std::span<const CaptionSample> widestCaptions)
 {
     QLocale::setDefault(QLocale::c());
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    setUpApplication(app, programTitle);
+    setUpApplication(app, programTitle, widestCaptions);
 }
 
 QRect twips(int left, int top, int width, int height)

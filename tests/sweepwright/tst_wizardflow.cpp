@@ -290,6 +290,6 @@ void SweepwrightFlowTest::withoutAFullFolderNothingIsStarted()
     QCOMPARE(visiblePages<Phase2>().size(), 1);
 }
 
-PROGRAM_TEST_MAIN(SweepwrightFlowTest, "Dovrik's Software Sweepwright")
+PROGRAM_TEST_MAIN(SweepwrightFlowTest, "Dovrik's Software Sweepwright", wizardCaptions)
 
 #include "tst_wizardflow.moc"

@@ -322,6 +322,6 @@ void SweepwrightPagesTest::theImageShowsTheProgramsIcon()
     QCOMPARE(image->focusPolicy(), Qt::NoFocus);
 }
 
-PROGRAM_TEST_MAIN(SweepwrightPagesTest, "Dovrik's Software Sweepwright")
+PROGRAM_TEST_MAIN(SweepwrightPagesTest, "Dovrik's Software Sweepwright", wizardCaptions)
 
 #include "tst_wizardpages.moc"

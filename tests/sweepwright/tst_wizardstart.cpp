@@ -280,6 +280,6 @@ void SweepwrightRealStartTest::onlyTheScriptBesideTheRealExecutableRuns()
     QCOMPARE(QFile::exists(marker), scriptRuns);
 }
 
-PROGRAM_TEST_MAIN(SweepwrightRealStartTest, "Dovrik's Software Sweepwright")
+PROGRAM_TEST_MAIN(SweepwrightRealStartTest, "Dovrik's Software Sweepwright", wizardCaptions)
 
 #include "tst_wizardstart.moc"

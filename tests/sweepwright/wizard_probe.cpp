@@ -7,6 +7,7 @@
 #include "mainpage.h"
 #include "phase2.h"
 #include "printedmessageboxes.h"
+#include "wizardcaptions.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -15,7 +16,7 @@ int main(int argc, char *argv[])
 {
     Application app(argc, argv);
     const QString title = QStringLiteral("Dovrik's Software Sweepwright");
-    setUpApplication(app, title);
+    setUpApplication(app, title, wizardCaptions);
     PrintedMessageBoxes messages(title);
     SystemProgramStarter programs;
     ImmediateProgramEnd programEnd;
