@@ -67,11 +67,12 @@ as_user() {
     runuser -u "$user" -- env -i DISPLAY="$DISPLAY" HOME="$work" QT_FONT_DPI=96 "$@"
 }
 
-# The newest visible window of the title other than the one given; waits a minute at most, as
-# a program's first window can take that long on a machine busy with builds.
+# The newest visible window of the title other than the one given; waits two minutes at most,
+# as a program's first window can take that long on a new machine busy with builds, where the
+# user's font cache is made first.
 window_titled() {
     local other="${1:-none}" id
-    for _ in $(seq 600); do
+    for _ in $(seq 1200); do
         id="$(xdotool search --onlyvisible --name "$title" 2>/dev/null | grep -vx "$other" | tail -n 1 || true)"
         [[ -n $id ]] && { echo "$id"; return 0; }
         sleep 0.1
@@ -99,7 +100,10 @@ close_report() {
 echo "Sweepwright, refused by pkexec"
 as_user "$private/Sweepwright" 2>>"$log" &
 wizard=$!
-first="$(window_titled)" || fail "Sweepwright's first page did not show"
+first="$(window_titled)" || {
+    kill -0 "$wizard" 2>/dev/null && state="it still runs" || state="it ended"
+    fail "Sweepwright's first page did not show ($state); it said: $(cat "$log")"
+}
 # A page takes no press within the double-click interval of its opening. "Next" is pressed by
 # Enter held for a while: the server's key repeats must not answer the question that it opens.
 sleep 1
