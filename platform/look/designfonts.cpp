@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <utility>
 #include <vector>
 
