@@ -11,7 +11,7 @@
 #
 # The source is fetched with apt-get through a private source list, lists and cache, built from
 # the machine's own entries for Debian's archive; the machine's apt configuration is neither
-# read for writing nor changed. The first build takes 15 to 25 minutes on two cores.
+# read for writing nor changed. The first build takes over half an hour on two cores.
 set -euo pipefail
 
 fail() {
@@ -133,7 +133,7 @@ rm -f "$cache/qt-$qt_version-mingw-configure.log"
 
 # Only the steps' progress is shown; Qt's own warnings go to the log, which is kept on failure.
 # The build's own status decides, not whether a line of progress matched.
-echo "==> Building Qt $qt_version for MinGW-w64 (about 830 steps)"
+echo "==> Building Qt $qt_version for MinGW-w64 (about 900 steps)"
 log="$cache/qt-$qt_version-mingw-build.log"
 if ! NINJA_STATUS='[%f/%t %es] ' cmake --build "$work/build" --parallel "${VELMORA_QT_JOBS:-$(nproc)}" 2>&1 \
     | tee "$log" | { grep --line-buffered -E '^\[[0-9]+/[0-9]+ ' || true; }; then
