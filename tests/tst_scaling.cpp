@@ -24,8 +24,8 @@
 #include <QStyleFactory>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
+#include <QTest>
 #include <QtEndian>
-#include <QtTest>
 
 #include <algorithm>
 #include <cstdlib>

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QRect>
 #include <QString>
-#include <QtTest>
+#include <QTest>
 
 // Makes every test run alike on every machine: offscreen, Fusion style, C locale, no desktop
 // settings, and the programs' own fonts, identity and captions.
