@@ -7,7 +7,7 @@
 set -euo pipefail
 
 deb="$1"
-for tool in lintian desktop-file-validate appstreamcli dpkg-deb xvfb-run xdotool; do
+for tool in lintian desktop-file-validate appstreamcli dpkg-deb Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool (run scripts/setup.sh)" >&2; exit 1; }
 done
 
@@ -49,11 +49,23 @@ private="$scratch/usr/lib/velmora"
 "$(dirname "${BASH_SOURCE[0]}")/check-removal.sh" "$scratch"
 
 echo "Velmora starts from the unpacked package"
-xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -nolisten tcp" bash -c '
+# On a server that picks a free display itself and says which (-displayfd): xvfb-run's guess of
+# a free number can take the one another check is starting a server on at the same moment.
+server_dir="$(mktemp -d)"
+trap 'kill "$server" 2>/dev/null || true; rm -rf "$scratch" "$server_dir"' EXIT
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$server_dir/display" 2>"$server_dir/log" &
+server=$!
+for _ in $(seq 300); do
+    [[ -s $server_dir/display ]] && break
+    kill -0 "$server" 2>/dev/null || break
+    sleep 0.1
+done
+[[ -s $server_dir/display ]] || fail "Xvfb did not start: $(cat "$server_dir/log")"
+DISPLAY=":$(head -n 1 "$server_dir/display")" bash -c '
     "$1/usr/bin/Velmora" &
     pid=$!
     trap "kill $pid 2>/dev/null || true" EXIT
-    timeout 20 xdotool search --sync --onlyvisible --name "^Velmora$" >/dev/null
+    timeout 60 xdotool search --sync --onlyvisible --name "^Velmora$" >/dev/null
     kill -0 "$pid"
 ' _ "$scratch" || fail "Velmora did not show its window"
 echo "package check passed: $deb"
