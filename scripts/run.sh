@@ -23,12 +23,11 @@ windows)
     export WINEPREFIX="$run/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     shots="$root/build/screenshots/windows"
     mkdir -p "$shots"
+    # shellcheck disable=SC2016 # the inner shell expands its own arguments
     exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96 -nolisten tcp" \
         bash -c '
             set -e
-            "$0/tests/wine/prefix.sh"
-            # With no window manager, Wine draws the windows'"'"' frames itself, as Windows does.
-            wine reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /d N /f >/dev/null
+            "$0/tests/wine/prefix.sh" # unmanaged windows: Wine draws their frames, as Windows does
             for program in Velmora Sweepwright; do
                 "$0/scripts/screenshot.sh" "$program" "$1" wine "$2/$program.exe" ||
                     echo "run.sh: a window of $program did not show under Wine; its picture is missing" >&2
