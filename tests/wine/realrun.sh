@@ -44,7 +44,7 @@ windows_folder="$(winepath -w "$folder" 2>/dev/null)"
 
 program_pid=
 cleanup() {
-    [[ -n $program_pid ]] && kill "$program_pid" 2>/dev/null || true
+    if [[ -n $program_pid ]]; then kill "$program_pid" 2>/dev/null || true; fi
 }
 trap cleanup EXIT
 
