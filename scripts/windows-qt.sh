@@ -64,8 +64,8 @@ for feature in "${features_off[@]}"; do
     configuration+=("-DFEATURE_$feature=OFF")
 done
 
-# Mends of Qt's own faults, applied to Debian's source. A cached Qt built without one of them, or
-# with an older one, or configured otherwise, is built again.
+# Changes to Debian's source: mends of Qt's own faults, and two that shorten its build. A cached
+# Qt built without one of them, or with an older one, or configured otherwise, is built again.
 patches=("$root"/scripts/qt-patches/*.patch)
 build_id="$debian_version $( (cat "${patches[@]}"; printf '%s\n' "${configuration[@]}") | sha256sum | cut -d' ' -f1)"
 
