@@ -2,7 +2,7 @@
 # Installs the Debian packages a CMake preset needs (only those missing), then configures and
 # builds it (default: "default"). "setup.sh <preset> --packages-only" installs the packages and
 # stops; "setup.sh --packages-only" installs what every preset but windows-tests and windows
-# needs. The preset "windows" first builds Qt for Windows once (scripts/windows-qt.sh; 25 to 40
+# needs. The preset "windows" first builds Qt for Windows once (scripts/windows-qt.sh; about 15
 # minutes on two cores).
 set -euo pipefail
 
@@ -38,7 +38,7 @@ if [[ $preset == windows ]]; then
     packages=(
         cmake ninja-build dpkg-dev
         qt6-base-dev qt6-base-dev-tools libgl-dev
-        g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+        g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 clang-14
         wine wine64 xvfb xauth xdotool imagemagick nsis osslsigncode openssl icoutils
     )
 elif [[ $preset == windows-tests ]]; then

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Qt for Windows (qtbase only: Core, Gui, Widgets, Test, the windows and offscreen platform
-# plugins and the Windows styles) with MinGW-w64, from Debian's own source of exactly the host
-# Qt's version, so that the host's moc, uic and rcc fit the libraries they generate code for.
+# plugins and the Windows styles) for MinGW-w64, compiled by Clang (cmake/mingw-w64-clang.cmake
+# says why), from Debian's own source of exactly the host Qt's version, so that the host's moc,
+# uic and rcc fit the libraries they generate code for.
 #
 # The result goes to a cache folder outside the tree, ${XDG_CACHE_HOME:-~/.cache}/velmora/
 # qt-<version>-mingw, and is reused while the host Qt's version, the patches and the
@@ -11,7 +12,7 @@
 #
 # The source is fetched with apt-get through a private source list, lists and cache, built from
 # the machine's own entries for Debian's archive; the machine's apt configuration is neither
-# read for writing nor changed. The first build takes over half an hour on two cores.
+# read for writing nor changed. The first build takes about 15 minutes on two cores.
 set -euo pipefail
 
 fail() {
@@ -67,7 +68,8 @@ done
 # Changes to Debian's source: mends of Qt's own faults, and two that shorten its build. A cached
 # Qt built without one of them, or with an older one, or configured otherwise, is built again.
 patches=("$root"/scripts/qt-patches/*.patch)
-build_id="$debian_version $( (cat "${patches[@]}"; printf '%s\n' "${configuration[@]}") | sha256sum | cut -d' ' -f1)"
+toolchain="$root/cmake/mingw-w64-clang.cmake"
+build_id="$debian_version $( (cat "${patches[@]}" "$toolchain" "$root/cmake/mingw-w64.cmake"; printf '%s\n' "${configuration[@]}") | sha256sum | cut -d' ' -f1)"
 
 if [[ -f $stamp && $(<"$stamp") == "$build_id" ]]; then
     echo "Qt $qt_version for Windows is built already."
@@ -75,7 +77,7 @@ if [[ -f $stamp && $(<"$stamp") == "$build_id" ]]; then
     exit 0
 fi
 
-for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres cmake ninja dpkg-source patch; do
+for tool in clang++-14 x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres cmake ninja dpkg-source patch; do
     command -v "$tool" >/dev/null || fail "$tool is missing; run scripts/setup.sh windows."
 done
 
@@ -123,7 +125,7 @@ done
 install_dir="$work/install"
 echo "==> Configuring Qt $qt_version for MinGW-w64"
 cmake -S "$source_dir" -B "$work/build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_INSTALL_PREFIX="$install_dir" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake_dir" \
     "${configuration[@]}" \
