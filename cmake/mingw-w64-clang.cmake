@@ -1,8 +1,8 @@
 # Qt for Windows is compiled by Clang: for the same target and from the same headers, it compiles
-# Qt in about half the processor time GCC needs, and Qt's build is most of what a new machine does.
-# Clang targets MinGW-w64's ABI and is given MinGW-w64's headers and GCC's own C++ library, so
-# the programs, compiled by GCC (mingw-w64.cmake), link with it as with a Qt that GCC compiled,
-# and ship GCC's run time alone.
+# Qt in about three fifths of the processor time GCC needs, and Qt's build is most of what a new
+# machine does. Clang targets MinGW-w64's ABI and is given MinGW-w64's headers and GCC's own C++
+# library, so the programs, compiled by GCC (mingw-w64.cmake), link with it as with a Qt that GCC
+# compiled, and ship GCC's run time alone.
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
 
 set(CMAKE_C_COMPILER clang-14)
