@@ -66,7 +66,8 @@ for feature in "${features_off[@]}"; do
 done
 
 # Changes to Debian's source: mends of Qt's own faults, and two that shorten its build. A cached
-# Qt built without one of them, or with an older one, or configured otherwise, is built again.
+# Qt built without one of them, or with an older one, or configured or compiled otherwise, is
+# built again.
 patches=("$root"/scripts/qt-patches/*.patch)
 toolchain="$root/cmake/mingw-w64-clang.cmake"
 build_id="$debian_version $( (cat "${patches[@]}" "$toolchain" "$root/cmake/mingw-w64.cmake"; printf '%s\n' "${configuration[@]}") | sha256sum | cut -d' ' -f1)"
