@@ -2,11 +2,10 @@
 // it, and that every box opened from the menu lives on its own. Expected values are typed from
 // the design (positions in twips).
 
-#include "fakeservices.h"
 #include "frmabout.h"
 #include "taskbar.h"
 #include "testmain.h"
-#include "velmo.h"
+#include "velmorawindowtest.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -16,17 +15,13 @@
 #include <QScreen>
 #include <QSignalSpy>
 
-#include <algorithm>
 #include <memory>
 
-class AboutTest : public QObject
+class AboutTest : public VelmoraWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void opensAtItsFixedPlaceWithTitleAndVersion();
     void smallScreensKeepEveryWindowInView_data();
     void smallScreensKeepEveryWindowInView();
@@ -42,7 +37,7 @@ private slots:
 
 private:
     frmAbout *chooseAboutFromTheMenu();
-    QList<frmAbout *> openBoxes() const;
+    static QList<frmAbout *> openBoxes() { return openWindows<frmAbout>(); }
     template<typename T>
     static T *control(frmAbout *about, const char *name)
     {
@@ -51,46 +46,12 @@ private:
             qFatal("no control %s", name);
         return found;
     }
-
-    std::unique_ptr<FakeServices> m_fakes;
-    QPointer<Velmo> m_velmo;
 };
-
-void AboutTest::init()
-{
-    m_fakes = std::make_unique<FakeServices>(QStringLiteral("Velmora"));
-    m_velmo = new Velmo(m_fakes->services());
-    m_velmo->setAttribute(Qt::WA_DeleteOnClose);
-    m_velmo->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_velmo));
-}
-
-void AboutTest::cleanup()
-{
-    for (QWidget *window : QApplication::topLevelWidgets())
-        window->close();
-    QTRY_VERIFY(openBoxes().isEmpty() && m_velmo.isNull());
-    m_fakes.reset();
-}
-
-QList<frmAbout *> AboutTest::openBoxes() const
-{
-    QList<frmAbout *> open;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *about = qobject_cast<frmAbout *>(window); about && about->isVisible())
-            open.append(about);
-    }
-    return open;
-}
 
 frmAbout *AboutTest::chooseAboutFromTheMenu()
 {
-    const QList<frmAbout *> before = openBoxes();
-    m_velmo->findChild<QAction *>(QStringLiteral("about"))->trigger();
-    for (frmAbout *about : openBoxes()) {
-        if (!before.contains(about))
-            return about;
-    }
+    if (frmAbout *about = chooseFromTheMenu<frmAbout>("about"))
+        return about;
     qFatal("Help, About opened no box");
 }
 
@@ -149,16 +110,9 @@ void AboutTest::smallScreensKeepEveryWindowInView()
         QSKIP("needs the screen that tst_about_short_screen or tst_about_small_screen_200 gives");
 
     QWidget *window = m_velmo;
-    if (!menuItem.isEmpty()) {
-        const QWidgetList before = QApplication::topLevelWidgets();
-        m_velmo->findChild<QAction *>(menuItem)->trigger();
-        const QWidgetList after = QApplication::topLevelWidgets();
-        const auto opened = std::find_if(after.begin(), after.end(), [&](QWidget *w) {
-            return !before.contains(w) && w->isVisible();
-        });
-        QVERIFY(opened != after.end());
-        window = *opened;
-    }
+    if (!menuItem.isEmpty())
+        window = chooseFromTheMenu<QWidget>(qPrintable(menuItem));
+    QVERIFY(window);
 
     QCOMPARE(window->frameGeometry().topLeft(), frameTopLeft);
 }

@@ -1,11 +1,10 @@
 // The Help window and the program's lifetime: every menu choice opens a window of its own at
 // the designed place, each closes only itself, and the program lives as long as any window.
 
-#include "fakeservices.h"
 #include "help.h"
 #include "taskbar.h"
 #include "testmain.h"
-#include "velmo.h"
+#include "velmorawindowtest.h"
 
 #include <QAction>
 #include <QLabel>
@@ -15,14 +14,11 @@
 
 #include <memory>
 
-class HelpTest : public QObject
+class HelpTest : public VelmoraWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void opensAtItsFixedPlaceAndSize();
     void controlsSitWhereDesigned_data();
     void controlsSitWhereDesigned();
@@ -33,51 +29,9 @@ private slots:
     void theLastWindowClosedEndsTheProgram();
 
 private:
-    QList<Help *> openHelpWindows() const;
-    Help *chooseHelpFromTheMenu();
-
-    std::unique_ptr<FakeServices> m_fakes;
-    QPointer<Velmo> m_velmo;
+    static QList<Help *> openHelpWindows() { return openWindows<Help>(); }
+    Help *chooseHelpFromTheMenu() { return chooseFromTheMenu<Help>("Help_m"); }
 };
-
-void HelpTest::init()
-{
-    m_fakes = std::make_unique<FakeServices>(QStringLiteral("Velmora"));
-    m_velmo = new Velmo(m_fakes->services());
-    m_velmo->setAttribute(Qt::WA_DeleteOnClose);
-    m_velmo->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_velmo));
-}
-
-void HelpTest::cleanup()
-{
-    for (QWidget *window : QApplication::topLevelWidgets())
-        window->close();
-    // Closed windows delete themselves on the next turn of the event loop.
-    QTRY_VERIFY(openHelpWindows().isEmpty() && m_velmo.isNull());
-    m_fakes.reset();
-}
-
-QList<Help *> HelpTest::openHelpWindows() const
-{
-    QList<Help *> open;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *help = qobject_cast<Help *>(window); help && help->isVisible())
-            open.append(help);
-    }
-    return open;
-}
-
-Help *HelpTest::chooseHelpFromTheMenu()
-{
-    const QList<Help *> before = openHelpWindows();
-    m_velmo->findChild<QAction *>(QStringLiteral("Help_m"))->trigger();
-    for (Help *help : openHelpWindows()) {
-        if (!before.contains(help))
-            return help;
-    }
-    return nullptr;
-}
 
 void HelpTest::opensAtItsFixedPlaceAndSize()
 {
