@@ -9,27 +9,11 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-# PNG files without a time in them, so that drawing again changes only what was redrawn.
-png=(-define png:exclude-chunks=date,time)
-draw() { # <size> <output>
-    local scale
-    scale="$(awk "BEGIN { print $1 / 32 }")"
-    convert -size "$1x$1" xc:none -draw "scale $scale,$scale $(grep -v '^#' velmora.mvg)" \
-        "${png[@]}" "PNG32:$2"
-}
+# shellcheck source=../../scripts/icons.sh
+. ../../scripts/icons.sh
+velmora() { draw velmora.mvg 32 "$1" "${png[@]}" "PNG32:$2"; }
 for size in 48 32 16; do
-    draw "$size" "velmora-$size.png"
-done
-true_colour=()
-for size in 256 48 32 24 16; do
-    draw "$size" "$work/$size-32.png"
-    if ((size == 256)); then
-        true_colour+=(--raw="$work/$size-32.png")
-    else
-        true_colour+=(--bit-depth=32 "$work/$size-32.png")
-    fi
+    velmora "$size" "velmora-$size.png"
 done
 # Two colours: black on white, with the transparent corners kept.
 convert velmora-32.png -background white -alpha remove -colorspace gray -threshold 75% \
@@ -42,18 +26,17 @@ for size in 32 16; do
 done
 # ImageMagick writes every .ico image with 32 bits; icotool writes each with the palette asked
 # for, the transparent corners going into the mask.
-icotool --create --output=velmora.ico --bit-depth=1 "$work/32-2.png" \
-    --bit-depth=4 "$work/32-16.png" --bit-depth=4 "$work/16-16.png" "${true_colour[@]}"
+ico=(--bit-depth=1 "$work/32-2.png" --bit-depth=4 "$work/32-16.png" --bit-depth=4 "$work/16-16.png")
+true_colour velmora
+icotool --create --output=velmora.ico "${ico[@]}"
 # The scalable icon of the hicolor theme, from the same drawing.
 awk -v size=32 -f ../../scripts/mvg2svg.awk velmora.mvg > velmora.svg
 
 # The About box's picture: 32 by 32 in at most 16 colours, for the window and as an .ico; and the
 # same drawing, in the same colours, for screens scaled to 125, 150 and 200 %.
 for size in 32 40 48 64; do
-    scale="$(awk "BEGIN { print $size / 32 }")"
-    convert -size "${size}x${size}" xc:none -draw "scale $scale,$scale $(grep -v '^#' about.mvg)" \
-        -channel A -threshold 50% +channel -channel RGB -colors 15 +channel \
-        -define png:exclude-chunks=date,time "PNG8:about-$size.png"
+    draw about.mvg 32 "$size" -channel A -threshold 50% +channel -channel RGB -colors 15 \
+        +channel "${png[@]}" "PNG8:about-$size.png"
     colours="$(identify -format '%k' "about-$size.png")"
     if ((colours > 16)); then
         echo "about-$size.png has $colours colours, more than 16" >&2

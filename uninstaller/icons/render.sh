@@ -8,13 +8,10 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+# shellcheck source=../../scripts/icons.sh
+. ../../scripts/icons.sh
 large="$work/large.png"
-drawing="$(grep -v '^#' sweepwright.mvg)"
-# PNG files without a time in them, so that drawing again changes only what was redrawn.
-png=(-define png:exclude-chunks=date,time)
-convert -size 192x192 xc:none -draw "$drawing" "$large"
+draw sweepwright.mvg 192 192 "$large"
 # 48 pixels for the first page's picture and the window, and that picture for screens scaled to
 # 125, 150 and 200 %.
 for size in 96 72 60 48 32 16; do
@@ -31,13 +28,14 @@ for size in 48 32 16; do
     ico+=(--bit-depth=8 "$work/$size-8.png")
 done
 # True colour: drawn at 256 pixels, and made smaller from that.
-convert -size 256x256 xc:none -draw "scale $(awk 'BEGIN { print 256 / 192 }'),$(awk 'BEGIN { print 256 / 192 }') $drawing" \
-    "PNG32:$work/256-32.png"
-ico+=(--raw="$work/256-32.png")
-for size in 48 32 24 16; do
-    convert "$work/256-32.png" -filter Lanczos -resize "${size}x${size}" "PNG32:$work/$size-32.png"
-    ico+=(--bit-depth=32 "$work/$size-32.png")
-done
+sweepwright() {
+    if (($1 == 256)); then
+        draw sweepwright.mvg 192 256 "PNG32:$2"
+    else
+        convert "$work/256-32.png" -filter Lanczos -resize "$1x$1" "PNG32:$2"
+    fi
+}
+true_colour sweepwright
 icotool --create --output=sweepwright.ico "${ico[@]}"
 # The scalable icon of the hicolor theme, from the same drawing.
 awk -v size=192 -f ../../scripts/mvg2svg.awk sweepwright.mvg > sweepwright.svg
