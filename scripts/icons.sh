@@ -6,6 +6,7 @@
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 # PNG files without a time in them, so that drawing again changes only what was redrawn.
+# shellcheck disable=SC2034,SC2054 # used by the scripts that source this; the commas are the option's
 png=(-define png:exclude-chunks=date,time)
 
 # draw <drawing.mvg> <the size it is drawn for> <size> <what convert does then...>: the

@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
-# shellcheck source=../../scripts/icons.sh
+# shellcheck source-path=SCRIPTDIR source=../../scripts/icons.sh
 . ../../scripts/icons.sh
 velmora() { draw velmora.mvg 32 "$1" "${png[@]}" "PNG32:$2"; }
 for size in 48 32 16; do

@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
-# shellcheck source=../../scripts/icons.sh
+# shellcheck source-path=SCRIPTDIR source=../../scripts/icons.sh
 . ../../scripts/icons.sh
 large="$work/large.png"
 draw sweepwright.mvg 192 192 "$large"
