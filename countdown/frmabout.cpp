@@ -67,10 +67,11 @@ frmAbout::~frmAbout() = default;
 void frmAbout::Form_Load()
 {
     const QString title = QStringView(ProgramInfo::title).toString();
-    setWindowTitle(QStringLiteral("About ") % title);
-    m_ui->lblVersion->setText(QStringLiteral("Version ") % integerToText(ProgramInfo::major)
-                              % QStringLiteral(".") % integerToText(ProgramInfo::minor)
-                              % QStringLiteral(".") % integerToText(ProgramInfo::revision));
+    setWindowTitle(tr("About %1").arg(title));
+    m_ui->lblVersion->setText(tr("Version %1.%2.%3")
+                                  .arg(integerToText(ProgramInfo::major),
+                                       integerToText(ProgramInfo::minor),
+                                       integerToText(ProgramInfo::revision)));
     m_ui->lblTitle->setText(title);
 }
 
@@ -104,7 +105,7 @@ void frmAbout::StartSysInfo()
     }
 
     // Step 6. The box stays open as it was.
-    m_services.messages.show(this, QStringLiteral("System Information Is Unavailable At This Time"),
+    m_services.messages.show(this, tr("System Information Is Unavailable At This Time"),
                              MessageStyle::OkOnly);
 }
 

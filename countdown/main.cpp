@@ -1,5 +1,6 @@
 #include "application.h"
 #include "applicationsetup.h"
+#include "languages.h"
 #include "programinfo.h"
 #include "services.h"
 #include "velmoracaptions.h"
@@ -11,6 +12,7 @@
 int main(int argc, char *argv[])
 {
     Application app(argc, argv);
+    useUserLanguage(app);
     const QString title = QStringView(ProgramInfo::title).toString();
     setUpApplication(app, title, velmoraCaptions);
     QIcon icon;

@@ -13,9 +13,11 @@
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QStringBuilder>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <limits>
@@ -31,24 +33,22 @@ struct Month
 };
 
 // The clock panel names and sizes the months; the calculation matches the event month against
-// the same names, so both handlers share this one table. The names are literals, so writing one
-// into a caption copies no text.
+// the same names, and the list the event month is chosen from holds them too, so all three share
+// this one table. The names are the language's own, as the program speaks it: the design's in
+// English, and in any other language the same month numbers under that language's names.
 const std::array<Month, 12> &monthTable()
 {
-    static const std::array<Month, 12> table { {
-        { 1, QStringLiteral("January"), 31 },
-        { 2, QStringLiteral("February"), 28 },
-        { 3, QStringLiteral("March"), 31 },
-        { 4, QStringLiteral("April"), 30 },
-        { 5, QStringLiteral("May"), 31 },
-        { 6, QStringLiteral("June"), 30 },
-        { 7, QStringLiteral("July"), 31 },
-        { 8, QStringLiteral("August"), 31 },
-        { 9, QStringLiteral("September"), 30 },
-        { 10, QStringLiteral("October"), 31 },
-        { 11, QStringLiteral("November"), 30 },
-        { 12, QStringLiteral("December"), 31 },
-    } };
+    static const std::array<std::int16_t, 12> days { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
+    static std::array<Month, 12> table;
+    static QString language;
+    const QLocale locale;
+    if (table[0].name.isEmpty() || locale.name() != language) {
+        language = locale.name();
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            const auto number = static_cast<std::int16_t>(i + 1);
+            table[i] = { number, locale.standaloneMonthName(number), days[i] };
+        }
+    }
     return table;
 }
 
@@ -91,6 +91,11 @@ Velmo::Velmo(Services &services, QWidget *parent)
     // a longer paste short without a sign.
     for (QLineEdit *box : { m_ui->BandInput, m_ui->WhereInput })
         box->setMaxLength(std::numeric_limits<int>::max());
+    // The months under the names the calculation knows them by, in the program's language.
+    m_ui->EndMonth->clear();
+    for (const Month &month : monthTable())
+        m_ui->EndMonth->addItem(month.name);
+    m_ui->EndMonth->setCurrentIndex(-1);
 
     // The client area below the menu bar has the designed size; the window grows by the bar,
     // unless the system shows the menu outside the window.
@@ -175,13 +180,12 @@ void Velmo::Timer1_Timer()
     else
         setCaption(m_ui->MinNow, minute);
 
-    // Step 7. The sentence: no seconds, and no comma after the day.
+    // Step 7. The sentence: no seconds, and no comma after the day in English. A translation
+    // orders the pieces as its language writes a date and a time.
     setCaption(m_ui->ThisMonth,
-               QStringLiteral("The current time is: ") % caption(m_ui->MonName)
-                   % QStringLiteral(", ") % caption(m_ui->CurDay) % QStringLiteral(" ")
-                   % caption(m_ui->CurYear) % QStringLiteral(" at ") % caption(m_ui->HourNow)
-                   % QStringLiteral(":") % caption(m_ui->MinNow) % QStringLiteral(" ")
-                   % caption(m_ui->AM_PM));
+               tr("The current time is: %1, %2 %3 at %4:%5 %6")
+                   .arg(caption(m_ui->MonName), caption(m_ui->CurDay), caption(m_ui->CurYear),
+                        caption(m_ui->HourNow), caption(m_ui->MinNow), caption(m_ui->AM_PM)));
 }
 
 void Velmo::Calculate_Click()
@@ -195,14 +199,11 @@ void Velmo::Calculate_Click()
         QString prompt;
     };
     const std::array<PresenceCheck, 4> presenceChecks { {
-        { m_ui->EndMonth, QStringLiteral("ERROR 001!   NO MONTH SPECIFIED!"),
-          QStringLiteral("you must enter a month.") },
-        { m_ui->EndDay, QStringLiteral("ERROR 002!   NO DAY SPECIFIED!"),
-          QStringLiteral("you must enter a day.") },
-        { m_ui->EndHour, QStringLiteral("ERROR 003!   NO HOUR SPECIFIED!"),
-          QStringLiteral("you must enter an hour.") },
-        { m_ui->EndMinute, QStringLiteral("ERROR 004!   NO MINUTE SPECIFIED!"),
-          QStringLiteral("you must enter a minute.") },
+        { m_ui->EndMonth, tr("ERROR 001!   NO MONTH SPECIFIED!"), tr("you must enter a month.") },
+        { m_ui->EndDay, tr("ERROR 002!   NO DAY SPECIFIED!"), tr("you must enter a day.") },
+        { m_ui->EndHour, tr("ERROR 003!   NO HOUR SPECIFIED!"), tr("you must enter an hour.") },
+        { m_ui->EndMinute, tr("ERROR 004!   NO MINUTE SPECIFIED!"),
+          tr("you must enter a minute.") },
     } };
     bool anInputIsEmpty = false;
     for (const PresenceCheck &check : presenceChecks) {
@@ -220,7 +221,7 @@ void Velmo::Calculate_Click()
     if (!presentTimeIsKnown()) {
         m_services.messages.show(
             this,
-            QStringLiteral("The current time is not known yet. Please try again in a moment."),
+            tr("The current time is not known yet. Please try again in a moment."),
             MessageStyle::Exclamation, QStringView(ProgramInfo::title).toString());
         return;
     }
@@ -287,14 +288,23 @@ void Velmo::Calculate_Click()
         setCaption(m_ui->FinalHours, caption(m_ui->EndHours));
     }
 
-    // Step 9. The sentence, every piece as it stands: what the user typed is shown as typed.
+    // Step 9. The sentence, every piece as it stands: what the user typed is shown as typed. A
+    // figure's number chooses the word's form where a translation has several; English keeps
+    // its "1 Months". The pieces are put in at once, so that a "%1" the user typed stays as typed.
+    const auto figure = [](const QString &caption) {
+        return static_cast<int>(std::clamp(textToDouble(caption), -1e9, 1e9));
+    };
+    const QString months = caption(m_ui->EndMon);
+    const QString days = caption(m_ui->EndDays);
+    const QString hours = caption(m_ui->FinalHours);
+    const QString minutes = caption(m_ui->FinalMinutes);
     setCaption(m_ui->FinalCalculation,
-               QStringLiteral("It is ") % caption(m_ui->EndMon) % QStringLiteral(" Months, ")
-                   % caption(m_ui->EndDays) % QStringLiteral(" Days, ")
-                   % caption(m_ui->FinalHours) % QStringLiteral(" hours, and ")
-                   % caption(m_ui->FinalMinutes) % QStringLiteral(" minutes until ")
-                   % m_ui->BandInput->text() % QStringLiteral(" at ") % m_ui->WhereInput->text()
-                   % QStringLiteral("."));
+               tr("It is %1, %2, %3, and %4 until %5 at %6.")
+                   .arg(tr("%1 Months", nullptr, figure(months)).arg(months),
+                        tr("%1 Days", nullptr, figure(days)).arg(days),
+                        tr("%1 hours", nullptr, figure(hours)).arg(hours),
+                        tr("%1 minutes", nullptr, figure(minutes)).arg(minutes),
+                        m_ui->BandInput->text(), m_ui->WhereInput->text()));
 }
 
 bool Velmo::presentTimeIsKnown() const

@@ -13,12 +13,13 @@ if [[ $preset == --packages-only || ${2:-} == --packages-only ]]; then
 fi
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# The compiler, CMake and Qt; the fonts the windows are laid out for (fonts-wine) and a common
+# The compiler, CMake and Qt, with Qt's tools for the catalogues of other languages and Qt's own
+# catalogues; the fonts the windows are laid out for (fonts-wine) and a common
 # one for the tests that do without them; an X server without a screen, and the tools that
 # drive and photograph it, for a run without a display.
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-l10n-tools qt6-translations-l10n
     fonts-wine fonts-dejavu-core
     xvfb xauth xdotool imagemagick
 )
@@ -37,7 +38,7 @@ if [[ $preset == windows ]]; then
     # icons back.
     packages=(
         cmake ninja-build dpkg-dev
-        qt6-base-dev qt6-base-dev-tools libgl-dev
+        qt6-base-dev qt6-base-dev-tools libgl-dev qt6-l10n-tools qt6-translations-l10n
         g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 clang-14
         wine wine64 xvfb xauth xdotool imagemagick nsis osslsigncode openssl icoutils
     )

@@ -1,5 +1,6 @@
 #include "application.h"
 #include "applicationsetup.h"
+#include "languages.h"
 #include "handlerguard.h"
 #include "mainpage.h"
 #include "messageboxes.h"
@@ -12,6 +13,7 @@
 int main(int argc, char *argv[])
 {
     Application app(argc, argv);
+    useUserLanguage(app);
     const QString title = QStringView(WizardInfo::title).toString();
     setUpApplication(app, title, wizardCaptions);
     SystemMessageBoxes messages(title);
