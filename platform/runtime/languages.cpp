@@ -8,10 +8,13 @@
 
 namespace {
 
-// A catalogue loaded for the application, released with it.
+const QString catalogueObject = QStringLiteral("velmora catalogue");
+
+// A catalogue loaded for the application, released with it or when another language is chosen.
 bool install(QCoreApplication &app, const QString &name, const QString &folder)
 {
     auto *translator = new QTranslator(&app);
+    translator->setObjectName(catalogueObject);
     if (!translator->load(name, folder)) {
         delete translator;
         return false;
@@ -40,6 +43,10 @@ QString catalogueFor(const QString &language, const QString &folder)
 QLocale useLanguage(QCoreApplication &app, const QStringList &languages,
                     const QStringList &folders)
 {
+    for (QTranslator *earlier : app.findChildren<QTranslator *>(catalogueObject)) {
+        QCoreApplication::removeTranslator(earlier);
+        delete earlier;
+    }
     for (QString language : languages) {
         // "de_DE.UTF-8" and "de_DE@euro" as the variables write them are the language "de_DE".
         if (const qsizetype end = language.indexOf(QRegularExpression(QStringLiteral("[.@]")));

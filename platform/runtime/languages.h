@@ -19,7 +19,8 @@ class QCoreApplication;
 QStringList translationFolders();
 
 // Speaks the first of these languages, in the order of preference, that a catalogue in the
-// folders is there for; English when none is. Gives the language chosen.
+// folders is there for; English when none is. Gives the language chosen. The catalogues of an
+// earlier call go; windows made before keep their texts.
 QLocale useLanguage(QCoreApplication &app, const QStringList &languages,
                     const QStringList &folders);
 
