@@ -1,10 +1,13 @@
 // Start-up time of Velmora: from process start to the main window shown and painted, against a
 // bare QMainWindow of the same size with the same number of widgets, measured in the same run.
 //
-// Usage: startup_bench [rounds]   (runs itself as a child for every measurement)
+// Usage: startup_bench [rounds] [--language <code>]   (runs itself as a child for every
+// measurement; with a language, Velmora starts in it, its catalogues loaded as the program loads
+// them)
 
 #include "applicationsetup.h"
 #include "fakeservices.h"
+#include "languages.h"
 #include "services.h"
 #include "velmo.h"
 #include "velmoracaptions.h"
@@ -45,9 +48,11 @@ private:
     bool m_seen = false;
 };
 
-int runVelmora(int argc, char *argv[])
+int runVelmora(int argc, char *argv[], const QString &language)
 {
     QApplication app(argc, argv);
+    if (!language.isEmpty())
+        useLanguage(app, { language }, { QStringLiteral(CATALOGUE_FOLDER) });
     setUpApplication(app, QStringLiteral("Velmora"), velmoraCaptions);
     SystemServices system(QStringLiteral("Velmora"));
     FirstPaint firstPaint;
@@ -114,12 +119,15 @@ int main(int argc, char *argv[])
         return list;
     }();
     if (arguments.value(1) == QLatin1String("--velmora"))
-        return runVelmora(argc, argv);
+        return runVelmora(argc, argv, arguments.value(2));
     if (arguments.value(1) == QLatin1String("--baseline"))
         return runBaseline(argc, argv, arguments.value(2).toInt(),
                            QSize(arguments.value(3).toInt(), arguments.value(4).toInt()));
 
-    const int rounds = std::max(3, arguments.value(1, QStringLiteral("15")).toInt());
+    const qsizetype languageAt = arguments.indexOf(QStringLiteral("--language"));
+    const QString language = languageAt > 0 ? arguments.value(languageAt + 1) : QString();
+    const int rounds = std::max(
+        3, (languageAt == 1 ? QStringLiteral("15") : arguments.value(1, QStringLiteral("15"))).toInt());
     int widgets = 0;
     QSize size;
     {
@@ -138,17 +146,19 @@ int main(int argc, char *argv[])
                                           QString::number(size.height()) };
     std::vector<double> velmora;
     std::vector<double> baseline;
-    timeChild(self, { QStringLiteral("--velmora") }); // warm the file cache for both
+    const QStringList velmoraArguments { QStringLiteral("--velmora"), language };
+    timeChild(self, velmoraArguments); // warm the file cache for both
     timeChild(self, baselineArguments);
     for (int round = 0; round < rounds; ++round) {
-        velmora.push_back(timeChild(self, { QStringLiteral("--velmora") }));
+        velmora.push_back(timeChild(self, velmoraArguments));
         baseline.push_back(timeChild(self, baselineArguments));
     }
 
     const double ours = median(velmora);
     const double bare = median(baseline);
-    std::printf("start-up to first paint, median of %d rounds (%d widgets, %dx%d):\n", rounds,
-                widgets, size.width(), size.height());
+    std::printf("start-up to first paint, median of %d rounds (%d widgets, %dx%d%s%s):\n",
+                rounds, widgets, size.width(), size.height(),
+                language.isEmpty() ? "" : ", language ", qPrintable(language));
     std::printf("  Velmora      %8.2f ms\n", ours);
     std::printf("  bare window  %8.2f ms\n", bare);
     std::printf("  ratio        %8.3f  (target: at most 1.15)\n", ours / bare);
