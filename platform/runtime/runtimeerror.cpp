@@ -1,5 +1,7 @@
 #include "runtimeerror.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 RuntimeError::RuntimeError(int number, QString description)
@@ -11,30 +13,31 @@ RuntimeError::RuntimeError(int number, QString description)
 
 QString RuntimeError::message() const
 {
-    return QStringLiteral("Run-time error '%1':\n\n%2").arg(m_number).arg(m_description);
+    return QCoreApplication::translate("RuntimeError", "Run-time error '%1':\n\n%2")
+        .arg(QString::number(m_number), m_description);
 }
 
 RuntimeError RuntimeError::overflow()
 {
-    return { 6, QStringLiteral("Overflow") };
+    return { 6, QCoreApplication::translate("RuntimeError", "Overflow") };
 }
 
 RuntimeError RuntimeError::outOfMemory()
 {
-    return { 7, QStringLiteral("Out of memory") };
+    return { 7, QCoreApplication::translate("RuntimeError", "Out of memory") };
 }
 
 RuntimeError RuntimeError::typeMismatch()
 {
-    return { 13, QStringLiteral("Type mismatch") };
+    return { 13, QCoreApplication::translate("RuntimeError", "Type mismatch") };
 }
 
 RuntimeError RuntimeError::internalError()
 {
-    return { 51, QStringLiteral("Internal error") };
+    return { 51, QCoreApplication::translate("RuntimeError", "Internal error") };
 }
 
 RuntimeError RuntimeError::fileNotFound()
 {
-    return { 53, QStringLiteral("File not found") };
+    return { 53, QCoreApplication::translate("RuntimeError", "File not found") };
 }
