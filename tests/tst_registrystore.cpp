@@ -1,17 +1,10 @@
 // The registry off Windows: what a registry export file gives for one value, for well-formed
-// and malformed files, and which file is the registry.
+// and malformed files.
 
-#include "exportfileregistry_unix.h"
 #include "registrystore.h"
 #include "testmain.h"
 
-#include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -71,10 +64,6 @@ class RegistryStoreTest : public QObject
 private slots:
     void readsWhatTheFileHolds_data();
     void readsWhatTheFileHolds();
-    void registryIsTheFirstFileFound_data();
-    void registryIsTheFirstFileFound();
-    void configurationFolders_data();
-    void configurationFolders();
 };
 
 void RegistryStoreTest::readsWhatTheFileHolds_data()
@@ -236,112 +225,6 @@ void RegistryStoreTest::readsWhatTheFileHolds()
     QCOMPARE(found.type, type);
     QCOMPARE(found.data, data);
     QVERIFY(!store.hasOpenKeys());
-}
-
-void RegistryStoreTest::registryIsTheFirstFileFound_data()
-{
-    QTest::addColumn<QStringList>("files"); // user's, first system folder, second system folder
-    QTest::addColumn<QString>("expected");  // "PATH" as read, or empty when there is no key
-
-    QTest::newRow("the user's before the system's") << QStringList { "user", "sys1", "sys2" }
-                                                    << "user";
-    QTest::newRow("the system's folders in their order") << QStringList { "", "sys1", "sys2" }
-                                                         << "sys1";
-    QTest::newRow("the last system folder") << QStringList { "", "", "sys2" } << "sys2";
-    QTest::newRow("no file, no key") << QStringList { "", "", "" } << "";
-    // Whatever is in the user's file's place takes the system's file's place; what cannot be
-    // read as a registry holds no keys, and nothing of it may block.
-    QTest::newRow("a pipe: no key") << QStringList { "pipe", "sys1", "" } << "";
-    QTest::newRow("a folder: no key") << QStringList { "folder", "sys1", "" } << "";
-    QTest::newRow("a link to /dev/zero: no key") << QStringList { "zero", "sys1", "" } << "";
-    QTest::newRow("a link to nothing: no key") << QStringList { "dangling", "sys1", "" } << "";
-    // Root reads a file of mode 000 all the same.
-    QTest::newRow("a file of mode 000") << QStringList { "mode000", "sys1", "" }
-                                        << (geteuid() == 0 ? "mode000" : "");
-}
-
-void RegistryStoreTest::registryIsTheFirstFileFound()
-{
-    QFETCH(QStringList, files);
-    QFETCH(QString, expected);
-
-    QTemporaryDir root;
-    QStringList folders;
-    for (int i = 0; i < files.size(); ++i) {
-        const QString folder = root.filePath(QString::number(i));
-        folders.append(folder);
-        QVERIFY(QDir().mkpath(folder + QStringLiteral("/Velmora")));
-        const QString path = folder + QStringLiteral("/Velmora/registry.reg");
-        const QByteArray name = QFile::encodeName(path);
-        if (files[i] == QStringLiteral("pipe")) {
-            QCOMPARE(mkfifo(name.constData(), 0600), 0);
-        } else if (files[i] == QStringLiteral("folder")) {
-            QVERIFY(QDir().mkpath(path));
-        } else if (files[i] == QStringLiteral("zero")) {
-            QCOMPARE(symlink("/dev/zero", name.constData()), 0);
-        } else if (files[i] == QStringLiteral("dangling")) {
-            QCOMPARE(symlink("nowhere", name.constData()), 0);
-        } else if (!files[i].isEmpty()) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(header + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\n"
-                       + "\"PATH\"=\"" + files[i].toUtf8() + "\"\n");
-            if (files[i] == QStringLiteral("mode000"))
-                QVERIFY(file.setPermissions({}));
-        }
-    }
-    const QByteArray savedHome = qgetenv("XDG_CONFIG_HOME");
-    const QByteArray savedDirs = qgetenv("XDG_CONFIG_DIRS");
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folders[0]));
-    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(folders[1] + ':' + folders[2]));
-
-    ExportFileRegistry registry(QStringLiteral("Velmora"));
-    const Found found
-        = lookUp(registry, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"), "PATH");
-
-    qputenv("XDG_CONFIG_HOME", savedHome);
-    qputenv("XDG_CONFIG_DIRS", savedDirs);
-    QCOMPARE(found.data, expected.isEmpty() ? QByteArray() : sz(expected));
-}
-
-void RegistryStoreTest::configurationFolders_data()
-{
-    QTest::addColumn<QByteArray>("configHome"); // empty: unset
-    QTest::addColumn<QByteArray>("configDirs");
-    QTest::addColumn<QByteArray>("home");
-    QTest::addColumn<QByteArrayList>("folders");
-
-    QTest::newRow("both set") << QByteArray("/c/user") << QByteArray("/c/sys1:/c/sys2")
-                              << QByteArray("/home/u")
-                              << QByteArrayList { "/c/user", "/c/sys1", "/c/sys2" };
-    QTest::newRow("XDG_CONFIG_HOME unset: ~/.config")
-        << QByteArray() << QByteArray("/c/sys") << QByteArray("/home/u")
-        << QByteArrayList { "/home/u/.config", "/c/sys" };
-    QTest::newRow("XDG_CONFIG_DIRS unset: /etc/xdg")
-        << QByteArray("/c/user") << QByteArray() << QByteArray("/home/u")
-        << QByteArrayList { "/c/user", "/etc/xdg" };
-    // A relative folder would be looked for in the working folder.
-    QTest::newRow("a relative XDG_CONFIG_HOME: ~/.config")
-        << QByteArray("c/user") << QByteArray("/c/sys") << QByteArray("/home/u")
-        << QByteArrayList { "/home/u/.config", "/c/sys" };
-    QTest::newRow("a relative system folder is passed over")
-        << QByteArray("/c/user") << QByteArray("c/sys1:/c/sys2") << QByteArray("/home/u")
-        << QByteArrayList { "/c/user", "/c/sys2" };
-    QTest::newRow("only relative system folders: /etc/xdg")
-        << QByteArray("/c/user") << QByteArray("c/sys1:c/sys2") << QByteArray("/home/u")
-        << QByteArrayList { "/c/user", "/etc/xdg" };
-    QTest::newRow("a relative home: no user's folder")
-        << QByteArray() << QByteArray() << QByteArray("home/u") << QByteArrayList { "/etc/xdg" };
-}
-
-void RegistryStoreTest::configurationFolders()
-{
-    QFETCH(QByteArray, configHome);
-    QFETCH(QByteArray, configDirs);
-    QFETCH(QByteArray, home);
-    QFETCH(QByteArrayList, folders);
-
-    QCOMPARE(ExportFileRegistry::configurationFolders(configHome, configDirs, home), folders);
 }
 
 PROGRAM_TEST_MAIN(RegistryStoreTest, "Velmora", velmoraCaptions)
