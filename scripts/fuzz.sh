@@ -23,7 +23,7 @@ read -r -a qtlibs <<<"$(pkg-config --libs Qt6Core)"
     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
     -I"$root/platform/registry" -I"$root/countdown" "${qtflags[@]}" \
     "$root/platform/registry/registrystore.cpp" "$root/platform/registry/registryexport.cpp" \
-    "$root/platform/registry/ansitext_unix.cpp" \
+    "$root/platform/registry/exportvalue.cpp" "$root/platform/registry/ansitext_unix.cpp" \
     "$root/countdown/getkeyvalue.cpp" \
     "$root/tests/fuzz/registryexport_fuzz.cpp" "${qtlibs[@]}" -o "$out/registryexport_fuzz"
 
