@@ -134,8 +134,8 @@ std::optional<std::vector<unsigned char>> hexBytes(std::u16string_view first,
         const std::size_t end = static_cast<std::size_t>(
             std::find_if(continuation.begin(), continuation.end(), isLineEnd)
             - continuation.begin());
-        const std::u16string_view line = trimmed(continuation.substr(0, end));
-        if (!line.empty() && line.front() != u';' && !appendLine(line, bytes))
+        // A blank line or a comment has no bytes.
+        if (!appendLine(continuation.substr(0, end), bytes))
             return std::nullopt;
         continuation.remove_prefix(std::min(end + 1, continuation.size()));
     }
