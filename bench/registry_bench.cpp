@@ -155,11 +155,11 @@ void press(Registry &registry)
 {
     std::u16string KeyVal;
     try {
-        if (GetKeyValue(registry, registryLocalMachine, u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
-                        u"PATH", KeyVal))
+        if (GetKeyValue(registry, registryLocalMachine,
+                        u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", u"PATH", KeyVal))
             return;
-        GetKeyValue(registry, registryLocalMachine, u"SOFTWARE\\Microsoft\\Shared Tools Location",
-                    u"MSINFO", KeyVal);
+        GetKeyValue(registry, registryLocalMachine,
+                    u"SOFTWARE\\Microsoft\\Shared Tools Location", u"MSINFO", KeyVal);
     } catch (const KeyValueError &) {
         // A value without data: the About box reports it like any failure.
     }

@@ -67,7 +67,8 @@ private:
     void watch(const QByteArray &fifo)
     {
         std::unique_lock lock(m_mutex);
-        if (fifo.isEmpty() || m_wake.wait_for(lock, std::chrono::seconds(5), [this] { return m_done; }))
+        if (fifo.isEmpty()
+            || m_wake.wait_for(lock, std::chrono::seconds(5), [this] { return m_done; }))
             return;
         m_fired = true;
         // Succeeds only while a reader waits in open().

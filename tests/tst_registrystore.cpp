@@ -206,8 +206,9 @@ void addHexAndKeyRows()
     toolsRow("a byte of one digit", "\"B\"=hex:de,a,be\r\n", "B", 3, hex("de0abe"));
     toolsRow("hex bytes ending in a comma", "\"B\"=hex:01,\r\n", "B", 3, hex("01"));
     toolsRow("hex bytes with an empty byte", "\"B\"=hex:01,,02\r\n", "B", noValue, absent);
-    toolsRow("hex value going on after an empty line", "\"B\"=hex:01,02,\\\r\n\r\n  03,04\r\n",
-             "B", 3, hex("01020304"));
+    toolsRow("hex value going on after an empty line",
+             "\"B\"=hex:01,02,\\\r\n\r\n  03,04\r\n\"W\"=\"ok\"\r\n", "B", 3, hex("01020304"));
+    toolsRow("\\ right after a byte", "\"B\"=hex:01,02\\\r\n  03\r\n", "B", noValue, absent);
     toolsRow("hex value going on after a comment", "\"B\"=hex:01,02,\\\r\n; x\r\n  03\r\n", "B",
              3, hex("010203"));
     toolsRow("a comment hides the line's \\", "\"B\"=hex:01,02, ; \\\r\n  03\r\n", "B", 3,
@@ -350,7 +351,11 @@ void RegistryStoreTest::theEditorReadsTheSame()
     if (expected.isEmpty() || file.size() > 64 * 1024)
         QSKIP("reg cannot show this value faithfully, or the file is too large for Wine");
 
-    const std::optional<QString> imported = regedit->imported(file, key, name);
+    std::optional<QString> imported = regedit->imported(file, key, name);
+    // Now and then (one file in a few hundred here) Wine misses an import, its server starting
+    // or stopping between two runs: a second import tells that from a true difference.
+    if (imported != expected)
+        imported = regedit->imported(file, key, name);
 
     QVERIFY2(imported, "Wine did not run");
     QCOMPARE(*imported, expected);

@@ -61,8 +61,8 @@ std::optional<QString> WineRegedit::imported(const QByteArray &file, const QStri
     QTemporaryDir folder;
     QFile clean(folder.filePath(QStringLiteral("clean.reg")));
     QFile row(folder.filePath(QStringLiteral("row.reg")));
-    if (!clean.open(QIODevice::WriteOnly) || clean.write(cleanUp) < 0 || !row.open(QIODevice::WriteOnly)
-        || row.write(file) < 0)
+    if (!clean.open(QIODevice::WriteOnly) || clean.write(cleanUp) < 0
+        || !row.open(QIODevice::WriteOnly) || row.write(file) < 0)
         return std::nullopt;
     clean.close();
     row.close();
