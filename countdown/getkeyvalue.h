@@ -16,7 +16,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The buffer the value is read into, in bytes. A longer value is not read.
+// The buffer the value is read into, in bytes of the ANSI code page as RegQueryValueExA counts
+// them: a string of up to 1023 characters and its terminating zero. A longer value is not read.
 constexpr std::uint32_t keyValueBufferSize = 1024;
 
 // Reads the value SubKeyRef of KeyRoot\KeyName into KeyVal and tells whether it was read. A

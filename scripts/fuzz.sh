@@ -22,7 +22,9 @@ read -r -a qtlibs <<<"$(pkg-config --libs Qt6Core)"
 "$compiler" -std=c++20 -g -O1 -Wall -Wextra -Werror -fPIC \
     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
     -I"$root/platform/registry" -I"$root/countdown" "${qtflags[@]}" \
-    "$root/platform/registry/registrystore.cpp" "$root/platform/registry/registryexport.cpp" "$root/countdown/getkeyvalue.cpp" \
+    "$root/platform/registry/registrystore.cpp" "$root/platform/registry/registryexport.cpp" \
+    "$root/platform/registry/exportvalue.cpp" "$root/platform/registry/ansitext_unix.cpp" \
+    "$root/countdown/getkeyvalue.cpp" \
     "$root/tests/fuzz/registryexport_fuzz.cpp" "${qtlibs[@]}" -o "$out/registryexport_fuzz"
 
 # The fuzzer's running account is long; it goes to a log, of which the end is shown.

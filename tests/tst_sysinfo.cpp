@@ -52,6 +52,59 @@ const QString folder = QStringLiteral("/opt/tools");
 
 Q_DECLARE_METATYPE(Stored)
 
+namespace {
+
+// The buffer holds 1024 bytes of the ANSI code page: from the terminating zero alone to 1023
+// characters and the zero, or 1024 characters stored without one.
+void addBufferRows()
+{
+    const Stored none;
+    const QString found = QStringLiteral("MSINFO32.EXE");
+    const QString notFound;
+    QTest::newRow("the empty text, its zero alone: the empty path fails")
+        << text(QString()) << text(folder) << found << false << QStringList { "" } << false
+        << true;
+    const QString longest(1023, u'x');
+    QTest::newRow("1023 characters and the zero fill the buffer")
+        << text(longest) << none << notFound << true << QStringList { longest } << false << false;
+    QTest::newRow("1024 characters and the zero: not read, second key tried")
+        << text(longest + u'x') << text(folder) << found << true << QStringList { toolInFolder }
+        << true << false;
+    QTest::newRow("1024 characters without a zero fill the buffer")
+        << textWithoutZero(longest + u'x') << none << notFound << true
+        << QStringList { longest + u'x' } << false << false;
+    QTest::newRow("1025 characters without a zero: not read, no second key")
+        << textWithoutZero(longest + QStringLiteral("xx")) << none << notFound << true
+        << QStringList {} << true << true;
+    QTest::newRow("value far longer than the buffer, no second key")
+        << text(QString(5000, u'x')) << none << notFound << true << QStringList {} << true << true;
+    QTest::newRow("expandable string of 1023 characters is read, and leaves the path empty")
+        << Stored { 2, text(longest).data } << text(folder) << found << false
+        << QStringList { "" } << false << true;
+    QTest::newRow("DWORD value's four bytes fit")
+        << Stored { 4, QByteArray("\x01\x00\x00\x00", 4) } << none << notFound << true
+        << QStringList { "1" } << false << false;
+    QTest::newRow("binary value of 1025 bytes: not read, second key tried")
+        << Stored { 3, QByteArray(1025, 'b') } << text(folder) << found << true
+        << QStringList { toolInFolder } << true << false;
+#ifndef _WIN32
+    // Off Windows a character is one byte, whatever its script; on Windows the system's code
+    // page decides, which the Windows tests show.
+    const QString cyrillic(1023, u'Ж');
+    QTest::newRow("1023 Cyrillic characters and the zero fill the buffer")
+        << text(cyrillic) << none << notFound << true << QStringList { cyrillic } << false
+        << false;
+    const QString faces = QStringLiteral("\U0001F600").repeated(1023);
+    QTest::newRow("1023 characters beyond the first 65,536 fill the buffer")
+        << text(faces) << none << notFound << true << QStringList { faces } << false << false;
+    QTest::newRow("1024 characters beyond the first 65,536: not read")
+        << text(faces + QStringLiteral("\U0001F600")) << none << notFound << true
+        << QStringList {} << true << true;
+#endif
+}
+
+} // namespace
+
 class SysInfoTest : public QObject
 {
     Q_OBJECT
@@ -111,15 +164,7 @@ void SysInfoTest::startsTheToolOrSaysItIsUnavailable_data()
         << text(QStringLiteral("/opt/Сведения/情報")) << none << notFound << true
         << QStringList { QStringLiteral("/opt/Сведения/情報") } << false << false;
 
-    // The buffer holds 1024 bytes: 511 characters and the terminating zero.
-    const QString longest(511, u'x');
-    QTest::newRow("value filling the buffer exactly")
-        << text(longest) << none << notFound << true << QStringList { longest } << false << false;
-    QTest::newRow("value longer than the buffer: not read, second key tried")
-        << text(QString(512, u'x')) << text(folder) << found << true
-        << QStringList { toolInFolder } << true << false;
-    QTest::newRow("value longer than the buffer, no second key")
-        << text(QString(600, u'x')) << none << notFound << true << QStringList {} << true << true;
+    addBufferRows();
 }
 
 void SysInfoTest::startsTheToolOrSaysItIsUnavailable()

@@ -17,8 +17,10 @@ constexpr RegistryKey registryLocalMachine = 0x80000002;
 // Value types, numbered as the system numbers them.
 namespace RegistryType {
 constexpr std::uint32_t string = 1;       // REG_SZ: UTF-16LE, usually with its terminating zero
+constexpr std::uint32_t expandString = 2; // REG_EXPAND_SZ: the same, with %variables%
 constexpr std::uint32_t binary = 3;       // REG_BINARY
 constexpr std::uint32_t dword = 4;        // REG_DWORD: four bytes, little-endian
+constexpr std::uint32_t multiString = 7;  // REG_MULTI_SZ: strings, each ended by its zero
 } // namespace RegistryType
 
 // Results, numbered as the system numbers them.

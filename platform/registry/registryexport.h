@@ -1,9 +1,10 @@
 #pragma once
 
-// The registry export format ("Windows Registry Editor Version 5.00"): the file's text in either
-// of its encodings, and what each of its lines means to the registry, in the file's order.
+// The registry export format: the file's text in either of its encodings, and what each of its
+// lines means to the registry, in the file's order. Both headers the registry editor imports are
+// read: "Windows Registry Editor Version 5.00" and the older "REGEDIT4".
 
-#include "registry.h"
+#include "exportvalue.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -12,13 +13,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
-
-struct RegistryValue
-{
-    std::uint32_t type = RegistryType::binary;
-    std::vector<unsigned char> data;
-};
 
 // The file's text: UTF-8, or UTF-16LE after its byte order mark, as regedit exports it. A byte
 // that is not part of a well-formed character, an overlong form or a character cut short at the
@@ -27,7 +21,8 @@ QString exportText(QByteArrayView file);
 
 // The lines of an export file's text that mean something to the registry, one at a time. A line
 // that cannot be read is passed over: a value line whose name is not a quoted text followed by
-// "=", a comment, a blank line. Without the format's first line, the file has no such line.
+// "=", a comment, a blank line. Without one of the headers as its first line, the file has no
+// such line.
 class ExportLines
 {
 public:
@@ -50,25 +45,22 @@ public:
     // Value: the value's name, without its quotes and escapes; empty for the default value.
     std::u16string name() const;
 
-    struct Data
-    {
-        bool remove = false; // "name"=-
-        RegistryValue value;
-    };
+    using Data = ValueData;
     // Value: what it sets or removes; nothing when the data cannot be read.
     std::optional<Data> data() const;
 
 private:
     // Reads a value line, and the lines a hex value goes on over; false when it is none.
     bool readValueLine(std::u16string_view line);
-    std::u16string joinedData() const;
+    void readContinuation();
 
     std::u16string_view m_text;
     std::size_t m_next = 0;
+    StringBytes m_strings = StringBytes::Utf16; // as the header has them
     Kind m_kind = Kind::BrokenKey;
     std::u16string_view m_key;
     std::u16string_view m_name; // quoted, or empty for @
-    std::u16string_view m_data; // after "=", without a continuing "\"
+    std::u16string_view m_data;         // after "="
     std::u16string_view m_continuation; // the lines a hex value goes on over
-    bool m_cutShort = false;            // the hex value's last line ended in "\"
+    bool m_cutShort = false;            // a line that is no hex came where the value went on
 };

@@ -72,8 +72,9 @@ TEST_CASE("values of every kind are read back as the About box takes them")
 {
     const std::u16string unchanged = u"what the variable held before";
     const std::u16string tools = u"C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo";
-    const std::u16string atLimit(511, u'x'); // with its zero, exactly the 1024-byte buffer
-    const std::u16string pastLimit(512, u'y');
+    // The buffer holds 1024 bytes of the ANSI code page: 1023 characters and the zero.
+    const std::u16string atLimit(1023, u'x');
+    const std::u16string pastLimit(1024, u'y');
     const std::vector<Row> rows = {
         { "string with its terminating zero", REG_SZ, bytesOf(tools, true), true, tools },
         { "string without a terminating zero keeps its last character", REG_SZ,
@@ -83,6 +84,12 @@ TEST_CASE("values of every kind are read back as the About box takes them")
           atLimit },
         { "string longer than the buffer is not read", REG_SZ, bytesOf(pastLimit, true), false,
           u"" },
+        { "expandable string longer than the buffer is not read", REG_EXPAND_SZ,
+          bytesOf(pastLimit, true), false, u"" },
+        { "binary value that fills the buffer exactly", REG_BINARY,
+          std::vector<BYTE>(1024, 0x41), true, unchanged },
+        { "binary value longer than the buffer is not read", REG_BINARY,
+          std::vector<BYTE>(1025, 0x41), false, u"" },
         { "DWORD as its decimal number", REG_DWORD, { 0x78, 0x56, 0x34, 0x12 }, true,
           u"305419896" },
         { "largest DWORD", REG_DWORD, { 0xFF, 0xFF, 0xFF, 0xFF }, true, u"4294967295" },
@@ -92,6 +99,34 @@ TEST_CASE("values of every kind are read back as the About box takes them")
           unchanged },
         { "expandable string leaves the text as it was", REG_EXPAND_SZ,
           bytesOf(u"%SystemRoot%\\system32", true), true, unchanged },
+    };
+    for (const Row &row : rows) {
+        const std::u16string name(row.name, row.name + std::strlen(row.name));
+        writeValue(testKey, name, row.type, row.data);
+        const Read read = readBack(testKey, name);
+        std::printf("  row: %s\n", row.name);
+        CHECK_EQUAL(read.result, row.result);
+        CHECK_EQUAL(read.text, row.text);
+    }
+}
+
+TEST_CASE("the buffer is counted in bytes of the ANSI code page, as the A function counts it")
+{
+    // Typed for the code page Wine gives an English system, Windows-1252, in which "é" is one
+    // byte and "Ж", outside it, becomes one "?".
+    if (GetACP() != 1252) {
+        std::printf("  skipped: the ANSI code page is %u, not 1252\n", GetACP());
+        return;
+    }
+    const std::u16string accented(1023, u'\u00E9');
+    const std::u16string cyrillic(1023, u'\u0416');
+    const std::vector<Row> rows = {
+        { "1023 characters of the code page and the zero", REG_SZ, bytesOf(accented, true), true,
+          accented },
+        { "1024 characters of the code page and the zero", REG_SZ,
+          bytesOf(accented + u"\u00E9", true), false, u"" },
+        { "1023 characters outside the code page and the zero", REG_SZ, bytesOf(cyrillic, true),
+          true, cyrillic },
     };
     for (const Row &row : rows) {
         const std::u16string name(row.name, row.name + std::strlen(row.name));
