@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -290,9 +291,11 @@ void Velmo::Calculate_Click()
 
     // Step 9. The sentence, every piece as it stands: what the user typed is shown as typed. A
     // figure's number chooses the word's form where a translation has several; English keeps
-    // its "1 Months". The pieces are put in at once, so that a "%1" the user typed stays as typed.
+    // its "1 Months". The form goes by the figure's size, because Qt gives every negative
+    // number the first form, the singular: "-9 Tage" and "-1 Tag", never "-9 Tag". The pieces
+    // are put in at once, so that a "%1" the user typed stays as typed.
     const auto figure = [](const QString &caption) {
-        return static_cast<int>(std::clamp(textToDouble(caption), -1e9, 1e9));
+        return static_cast<int>(std::min(std::abs(textToDouble(caption)), 1e9));
     };
     const QString months = caption(m_ui->EndMon);
     const QString days = caption(m_ui->EndDays);

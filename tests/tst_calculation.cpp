@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTranslator>
 
 #include <algorithm>
 #include <random>
@@ -192,6 +194,74 @@ private slots:
         QCOMPARE(w.caption("ThisMonth"), panelSentence);
         QCOMPARE(w.fakes.clock.readings(), 1);
         QVERIFY(w.fakes.programEnd.endings.isEmpty());
+    }
+
+    void countdownInAnotherLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QStringList>("event"); // month, day, hour, minute
+        QTest::addColumn<QString>("band");
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("clock");
+        QTest::addColumn<QString>("sentence");
+
+        QTest::newRow("German, figures below zero in the plural")
+            << "de" << at(2026, 3, 7, 15, 20) << QStringList { "März", "15", "5", "40" }
+            << "Sommerfest" << "Rathaus" << "Aktuelle Uhrzeit: 7. März 2026, 3:20 PM"
+            << "Noch 0 Monate, -9 Tage, 2 Stunden und 20 Minuten bis Sommerfest (Rathaus).";
+        QTest::newRow("German, one of each")
+            << "de" << at(2026, 2, 10, 9, 9) << QStringList { "März", "19", "10", "10" }
+            << "Sommerfest" << "Rathaus" << "Aktuelle Uhrzeit: 10. Februar 2026, 9:09 AM"
+            << "Noch 1 Monat, 1 Tag, 1 Stunde und 1 Minute bis Sommerfest (Rathaus).";
+        QTest::newRow("German, minus one in the singular")
+            << "de" << at(2026, 3, 7, 3, 20) << QStringList { "Februar", "31", "5", "40" }
+            << "Sommerfest" << "Rathaus" << "Aktuelle Uhrzeit: 7. März 2026, 3:20 AM"
+            << "Noch -1 Monat, 7 Tage, 2 Stunden und 20 Minuten bis Sommerfest (Rathaus).";
+        QTest::newRow("French, zero in the singular")
+            << "fr" << at(2026, 3, 7, 4, 20) << QStringList { "mars", "15", "5", "20" }
+            << "Grand bal" << "Mairie" << "Heure actuelle\u00a0: 7 mars 2026 à 4:20 AM"
+            << "Il reste 0 mois, -9 jours, 1 heure et 0 minute avant Grand bal (Mairie).";
+        QTest::newRow("Spanish, an earlier month")
+            << "es" << at(2026, 12, 7, 20, 5) << QStringList { "enero", "15", "9", "10" }
+            << "Concierto" << "Ayuntamiento" << "Hora actual: 7 de diciembre de 2026, 8:05 PM"
+            << "Faltan -11 meses, -9 días, 1 hora y 5 minutos para Concierto (Ayuntamiento).";
+    }
+
+    void countdownInAnotherLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QDateTime, now);
+        QFETCH(QStringList, event);
+        QFETCH(QString, band);
+        QFETCH(QString, where);
+        QFETCH(QString, clock);
+        QFETCH(QString, sentence);
+
+        // GIVEN Velmora speaking the language from the build's catalogue, its panel ticked at
+        // `now` and the event chosen under that language's month names
+        QTranslator catalogue;
+        QVERIFY(catalogue.load("velmora_" + language, CATALOGUE_FOLDER));
+        QVERIFY(QCoreApplication::installTranslator(&catalogue));
+        const QLocale before;
+        QLocale::setDefault(QLocale(language));
+        const auto restore = qScopeGuard([&] {
+            QCoreApplication::removeTranslator(&catalogue);
+            QLocale::setDefault(before);
+        });
+        Window w;
+        w.tickAt(now);
+        QVERIFY(w.chooseEvent(event[0], event[1], event[2], event[3]));
+        w.type(band, where);
+
+        // WHEN the user presses the button
+        w.tellMeNow();
+
+        // THEN the clock and the answer read as the language writes them, each figure's word in
+        // the form its number takes
+        QCOMPARE(w.caption("ThisMonth"), clock);
+        QCOMPARE(w.caption("FinalCalculation"), sentence);
+        QVERIFY(w.fakes.messages.shown.isEmpty());
     }
 
     void aLaterClickOverwritesTheEarlierAnswer()

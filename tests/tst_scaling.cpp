@@ -174,11 +174,14 @@ void ScalingTest::captionFitsItsControl()
     QWidget *widget = control(form, name);
     const QFontMetricsF metrics(widget->font());
     const QString text = shownText(widget);
+    // The words of a failure, in bytes that live until QVERIFY2 has printed them: qPrintable()
+    // of a text made here would point into freed memory by then.
     const auto report = [&](qreal needed, qreal room) {
-        return qPrintable(QStringLiteral("\"%1\" needs %2 px, has %3")
-                              .arg(text)
-                              .arg(needed)
-                              .arg(room));
+        return QStringLiteral("\"%1\" needs %2 px, has %3")
+            .arg(text)
+            .arg(needed)
+            .arg(room)
+            .toLocal8Bit();
     };
 
     if (auto *label = qobject_cast<QLabel *>(widget)) {
@@ -188,24 +191,29 @@ void ScalingTest::captionFitsItsControl()
             // columns of its last letter's pixels and stay legible.
             const qreal allowed = name == QLatin1String("MonName") ? 2 : 1;
             const qreal needed = metrics.horizontalAdvance(text);
-            QVERIFY2(needed <= room.width() + allowed, report(needed, room.width()));
+            QVERIFY2(needed <= room.width() + allowed, report(needed, room.width()).constData());
             return;
         }
         const int flags = static_cast<int>(label->alignment())
             | (label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine);
         const QRectF needed = metrics.boundingRect(room, flags, text);
-        QVERIFY2(needed.width() <= room.width(), report(needed.width(), room.width()));
-        QVERIFY2(needed.height() <= room.height(), report(needed.height(), room.height()));
+        QVERIFY2(needed.width() <= room.width(),
+                 report(needed.width(), room.width()).constData());
+        QVERIFY2(needed.height() <= room.height(),
+                 report(needed.height(), room.height()).constData());
     } else if (auto *wrapping = qobject_cast<WrappingButton *>(widget)) {
         const QRect room = wrapping->captionArea();
         const QRectF needed = metrics.boundingRect(room, WrappingButton::captionFlags, text);
-        QVERIFY2(needed.height() <= room.height(), report(needed.height(), room.height()));
-        QVERIFY2(needed.width() <= room.width(), report(needed.width(), room.width()));
+        QVERIFY2(needed.height() <= room.height(),
+                 report(needed.height(), room.height()).constData());
+        QVERIFY2(needed.width() <= room.width(),
+                 report(needed.width(), room.width()).constData());
     } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
         const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
         const qreal needed = metrics.horizontalAdvance(text) + 2 * margin;
-        QVERIFY2(needed <= button->width(), report(needed, button->width()));
-        QVERIFY2(metrics.height() <= button->height(), report(metrics.height(), button->height()));
+        QVERIFY2(needed <= button->width(), report(needed, button->width()).constData());
+        QVERIFY2(metrics.height() <= button->height(),
+                 report(metrics.height(), button->height()).constData());
     } else if (auto *frame = qobject_cast<QGroupBox *>(widget)) {
         QStyleOptionGroupBox option;
         option.initFrom(frame);
@@ -214,7 +222,7 @@ void ScalingTest::captionFitsItsControl()
         const QRect room = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
                                                           QStyle::SC_GroupBoxLabel, frame);
         QVERIFY2(metrics.horizontalAdvance(text) <= room.width() + 1,
-                 report(metrics.horizontalAdvance(text), room.width()));
+                 report(metrics.horizontalAdvance(text), room.width()).constData());
     } else if (auto *list = qobject_cast<QComboBox *>(widget)) {
         QStyleOptionComboBox option;
         option.initFrom(list);
@@ -222,7 +230,7 @@ void ScalingTest::captionFitsItsControl()
                                                          QStyle::SC_ComboBoxEditField, list);
         for (int i = 0; i < list->count(); ++i) {
             const qreal needed = metrics.horizontalAdvance(list->itemText(i));
-            QVERIFY2(needed <= room.width(), report(needed, room.width()));
+            QVERIFY2(needed <= room.width(), report(needed, room.width()).constData());
         }
     } else {
         QFAIL("a control this check does not know");

@@ -5,327 +5,303 @@
     <name>Help</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>I really hope you don&apos;t need help with this simple program, but if you do here is how to use it:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ich hoffe, du brauchst für dieses simple Programm keine Hilfe, aber falls doch, geht es so:</translation>
     </message>
     <message>
         <source>1- Fill in all the neccecerry Information</source>
-        <translation type="unfinished"></translation>
+        <translation>1- Füll alle nötigen Angaben aus</translation>
     </message>
     <message>
         <source>2- Press the &quot;TELL ME NOW&quot; button</source>
-        <translation type="unfinished"></translation>
+        <translation>2- Drück den Knopf „SAG ES MIR JETZT“</translation>
     </message>
     <message>
         <source>3- Repeat as neccecerry.</source>
-        <translation type="unfinished"></translation>
+        <translation>3- Wiederhole das nach Bedarf.</translation>
     </message>
 </context>
 <context>
     <name>Main</name>
     <message>
-        <source>Dovrik&apos;s Software Sweepwright</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>To begin, click next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Starte mit „Weiter“.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
 </context>
 <context>
     <name>Phase2</name>
     <message>
-        <source>Dovrik&apos;s Software Sweepwright</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>This will uninstall all of my software that may be installed on your system, it will delete any trace of it, it will be as if it never existed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das deinstalliert all meine Software, die auf deinem System installiert sein könnte, und löscht jede Spur davon, als hätte es sie nie gegeben.</translation>
     </message>
     <message>
         <source>Are you absolutly sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bist du dir absolut sicher?</translation>
     </message>
     <message>
         <source>NO! Your programs are great and I want to keep them all</source>
-        <translation type="unfinished"></translation>
+        <translation>NEIN! Deine Programme sind toll und ich will sie alle behalten</translation>
     </message>
     <message>
         <source>YES! get your crap off of my computer</source>
-        <translation type="unfinished"></translation>
+        <translation>JA! Schaff deinen Mist von meinem Computer</translation>
     </message>
 </context>
 <context>
     <name>Velmo</name>
     <message>
-        <source>Velmora</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Where and when is the event?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo und wann ist das Event?</translation>
     </message>
     <message>
         <source>I will tell you what you probably already know!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ich sag dir, was du wahrscheinlich eh schon weißt!</translation>
     </message>
     <message>
         <source>The current time</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle Uhrzeit</translation>
     </message>
     <message>
         <source>CALCULATING CURRENT TIME, PLEASE WAIT.</source>
-        <translation type="unfinished"></translation>
+        <translation>BERECHNE AKTUELLE ZEIT, BITTE WARTEN.</translation>
     </message>
     <message>
         <source>What is it you are going to?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was steht denn an?</translation>
     </message>
     <message>
         <source>Where is it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo ist es?</translation>
     </message>
     <message>
         <source>What Month is it?</source>
-        <translation type="unfinished"></translation>
+        <translation>In welchem Monat?</translation>
     </message>
     <message>
         <source>What day is it?</source>
-        <translation type="unfinished"></translation>
+        <translation>An welchem Tag?</translation>
     </message>
     <message>
         <source>What time is it supposed to start?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann soll es losgehen?</translation>
     </message>
     <message>
         <source>What time is it supposed to start? Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann soll es losgehen? Stunde</translation>
     </message>
     <message>
         <source>What time is it supposed to start? Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann soll es losgehen? Minute</translation>
     </message>
     <message>
         <source>TELL ME NOW!</source>
-        <translation type="unfinished"></translation>
+        <translation>SAG ES MIR JETZT!</translation>
     </message>
     <message>
         <source>How long until the event</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange noch bis zum Event</translation>
     </message>
     <message>
         <source>Current Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Zeit:</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunde</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minute</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunde</translation>
     </message>
     <message>
         <source>Month (Name)</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat (Name)</translation>
     </message>
     <message>
         <source>Minute (with &quot;0&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Minute (mit „0“)</translation>
     </message>
     <message>
         <source>Days in This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage im Monat</translation>
     </message>
     <message>
         <source>^^ Current hour in AM/PM format.</source>
-        <translation type="unfinished"></translation>
+        <translation>^^ Aktuelle Stunde (AM/PM).</translation>
     </message>
     <message>
         <source>Month is in</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielmonat</translation>
     </message>
     <message>
         <source>Months Until</source>
-        <translation type="unfinished"></translation>
+        <translation>Monate übrig</translation>
     </message>
     <message>
         <source>Days Until</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage übrig</translation>
     </message>
     <message>
         <source>Hours Until</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden übrig</translation>
     </message>
     <message>
         <source>Minutes Until</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten übrig</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>The current time is: %1, %2 %3 at %4:%5 %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Uhrzeit: %2. %1 %3, %4:%5 %6</translation>
     </message>
     <message>
         <source>ERROR 001!   NO MONTH SPECIFIED!</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER 001!   KEIN MONAT ANGEGEBEN!</translation>
     </message>
     <message>
         <source>you must enter a month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du musst einen Monat angeben.</translation>
     </message>
     <message>
         <source>ERROR 002!   NO DAY SPECIFIED!</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER 002!   KEIN TAG ANGEGEBEN!</translation>
     </message>
     <message>
         <source>you must enter a day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du musst einen Tag angeben.</translation>
     </message>
     <message>
         <source>ERROR 003!   NO HOUR SPECIFIED!</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER 003!   KEINE STUNDE ANGEGEBEN!</translation>
     </message>
     <message>
         <source>you must enter an hour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du musst eine Stunde angeben.</translation>
     </message>
     <message>
         <source>ERROR 004!   NO MINUTE SPECIFIED!</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER 004!   KEINE MINUTE ANGEGEBEN!</translation>
     </message>
     <message>
         <source>you must enter a minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du musst eine Minute angeben.</translation>
     </message>
     <message>
         <source>The current time is not known yet. Please try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle Uhrzeit ist noch nicht bekannt. Versuch es gleich noch einmal.</translation>
     </message>
     <message>
         <source>It is %1, %2, %3, and %4 until %5 at %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch %1, %2, %3 und %4 bis %5 (%6).</translation>
     </message>
     <message numerus="yes">
         <source>%1 Months</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Monat</numerusform>
+            <numerusform>%1 Monate</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 Days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Tag</numerusform>
+            <numerusform>%1 Tage</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 hours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Stunde</numerusform>
+            <numerusform>%1 Stunden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Minute</numerusform>
+            <numerusform>%1 Minuten</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
-        <source>About Velmora</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Velmora icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora-Symbol</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systeminfo...</translation>
     </message>
     <message>
         <source>Velmora for Windows version 1.0         (Orvanta 3.0)                                        Made in 2012 by Dovrik Quenby                                           This was compiled at 6:00pm April 3, 2012</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Application Title</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora für Windows Version 1.0         (Orvanta 3.0)                                        2012 erstellt von Dovrik Quenby                                           Kompiliert am 3. April 2012 um 18:00 Uhr</translation>
     </message>
     <message>
         <source>E-Mail Me! dovrik@example.com</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreib mir! dovrik@example.com</translation>
     </message>
     <message>
         <source>Go to my website: www.example.com</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu meiner Website: www.example.com</translation>
     </message>
     <message>
         <source>Warning: I am sure this has untold bugs, dont bother me with them, email me and get the source code and fix them yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: Das hier hat bestimmt jede Menge Bugs. Nerv mich nicht damit, schreib mir, hol dir den Quellcode und behebe sie selbst.</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Systeminformationen sind zurzeit nicht verfügbar</translation>
     </message>
 </context>
 </TS>
