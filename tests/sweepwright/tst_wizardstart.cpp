@@ -312,7 +312,8 @@ void SweepwrightRealStartTest::theScriptRunsOrTheUserIsToldWhy_data()
     QTest::addColumn<QByteArray>("script");
     // How it is made or started otherwise: "execute only" (mode 111), "library gone" (a copy of
     // a program whose shared library is missing), "link loop", "no PATH" (the wizard started
-    // without a search path), "folder closed" (to the user, after the wizard's start).
+    // without a search path), "folder closed" (to the user, after the wizard's start),
+    // "package" (the package's script, beside a report window that leaves the marker).
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("told"); // how the user's window begins; empty: the script runs
     QTest::addColumn<QString>("system"); // the system's words below
@@ -336,6 +337,9 @@ void SweepwrightRealStartTest::theScriptRunsOrTheUserIsToldWhy_data()
     QTest::newRow("an interpreter beside it, named from there")
         << "#!level0" + runs << "" << "" << "";
     QTest::newRow("five scripts in a row") << "#!%F/level3" + runs << "" << "" << "";
+    // pkexec refuses nobody at once; the script's own window says so, and no other may.
+    QTest::newRow("the package's script, which reports its failure itself")
+        << QByteArray() << "package" << "" << "";
 
     // Scripts that start and fail: the user is told after the wizard has closed.
     for (const char *line : { "#!/usr/bin/env", "#!/usr/bin/env -i", "#!/usr/bin/env A=1",
@@ -415,7 +419,16 @@ void SweepwrightRealStartTest::theScriptRunsOrTheUserIsToldWhy()
     write("crlf-shell", "#!/bin/sh\r\nexec /bin/sh \"$@\"\r\n", fs::perms(0755));
     fs::copy_file(LIBRARY_PROBE_PATH, folder / "needs-library");
     fs::copy_file(WIZARD_PROBE_PATH, folder / "Sweepwright");
-    if (kind == QLatin1String("library gone")) {
+    if (kind == QLatin1String("package")) {
+        // As root, pkexec would remove the package for real.
+        if (geteuid() != 0)
+            QSKIP("the package's script is run only as the user nobody, which needs root");
+        fs::copy_file(PACKAGE_SCRIPT_PATH, folder / "Sweepwright.cmd");
+        fs::permissions(folder / "Sweepwright.cmd", fs::perms(0755));
+        write("sweepwright-report",
+              "#!/bin/sh\n: > '" + QByteArray::fromStdString(markers) + "/ran'\n",
+              fs::perms(0755));
+    } else if (kind == QLatin1String("library gone")) {
         fs::copy_file(LIBRARY_PROBE_PATH, folder / "Sweepwright.cmd");
     } else if (kind == QLatin1String("link loop")) {
         fs::create_symlink("link", folder / "Sweepwright.cmd");
