@@ -34,6 +34,7 @@ private slots:
     void theRealMessageBoxShowsWhatItIsGiven_data();
     void theRealMessageBoxShowsWhatItIsGiven();
     void startingAMissingProgramSaysWhy();
+    void aStarterThatCannotWatchSaysTheProgramRuns();
 #ifndef _WIN32
     // Why the system cannot run a script it starts itself; on Windows cmd.exe runs the script,
     // and tests/win32 proves that start.
@@ -179,6 +180,28 @@ void ServicesTest::startingAMissingProgramSaysWhy()
     QVERIFY(!unnamed.failureReason.isEmpty());
 }
 
+void ServicesTest::aStarterThatCannotWatchSaysTheProgramRuns()
+{
+    // GIVEN a starter that only starts, as the one on Windows
+    struct StartOnly final : ProgramStarter
+    {
+        StartResult start(const QString &) override { return { true, {} }; }
+    } starter;
+    QList<EarlyEnd::Kind> told;
+
+    // WHEN a program is started watched
+    const StartResult result = starter.startWatched(
+        QStringLiteral("/opt/x"), std::chrono::seconds(2),
+        [&told](const EarlyEnd &end) { told.append(end.kind); });
+
+    // THEN it has started, and the caller is told once, later, from the event loop, that it runs
+    QVERIFY(result.started);
+    QVERIFY(told.isEmpty());
+    QTRY_COMPARE(told, QList<EarlyEnd::Kind> { EarlyEnd::Kind::StillRunning });
+    QTest::qWait(50);
+    QCOMPARE(told.size(), 1);
+}
+
 #ifndef _WIN32
 // An ELF header for the given machine (x86-64 is 62, 64-bit ARM 183) with one program header,
 // which names the program loader.
@@ -207,7 +230,8 @@ void ServicesTest::aScriptThatCannotStartSaysWhatIsWrong_data()
     QTest::addColumn<QByteArray>("content");
     // "x": executable, "-": not, "folder", "missing", "noexec", "fifo", "link loop";
     // "relative": named by its path from the working folder, "nul": with "\0--junk" after its
-    // path, "through a file": below a file's name; "x from /": with "/" as the working folder
+    // path, "through a file": below a file's name; "x from /": with "/" as the working folder;
+    // "open for writing": executable, and held open for writing during the start
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason"); // %1 stands for the script's path, %2 for the folder
     QTest::addColumn<int>("error"); // the system's refusal of the start, 0 for none tried
@@ -246,6 +270,9 @@ void ServicesTest::aScriptThatCannotStartSaysWhatIsWrong_data()
         << QByteArray() << "link loop"
         << "%1 is a link that leads, through other links, back to itself, never to a file."
         << ELOOP;
+    QTest::newRow("being written")
+        << script << "open for writing"
+        << "%1 is being written by another program. Try again once it has finished." << ETXTBSY;
     QTest::newRow("an empty file")
         << QByteArray() << "x" << "%1 is empty: it holds neither a program nor a script."
         << ENOEXEC;
@@ -394,6 +421,10 @@ void ServicesTest::aScriptThatCannotStartSaysWhatIsWrong()
     } else if (kind == QLatin1String("x from /")) {
         QVERIFY(QDir::setCurrent(QStringLiteral("/")));
     }
+
+    QFile writing(script);
+    if (kind == QLatin1String("open for writing"))
+        QVERIFY(writing.open(QIODevice::Append));
 
     // WHEN it is started
     const StartResult result = SystemProgramStarter().start(named);

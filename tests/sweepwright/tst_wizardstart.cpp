@@ -313,7 +313,9 @@ void SweepwrightRealStartTest::theScriptRunsOrTheUserIsToldWhy_data()
     // How it is made or started otherwise: "execute only" (mode 111), "library gone" (a copy of
     // a program whose shared library is missing), "link loop", "no PATH" (the wizard started
     // without a search path), "folder closed" (to the user, after the wizard's start),
-    // "package" (the package's script, beside a report window that leaves the marker).
+    // "package" (the package's script, beside a report window that leaves the marker),
+    // "own session" (the wizard ignoring SIGHUP, as under nohup; the marker holds the script's
+    // session, its process and the signals it ignores).
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("told"); // how the user's window begins; empty: the script runs
     QTest::addColumn<QString>("system"); // the system's words below
@@ -337,6 +339,11 @@ void SweepwrightRealStartTest::theScriptRunsOrTheUserIsToldWhy_data()
     QTest::newRow("an interpreter beside it, named from there")
         << "#!level0" + runs << "" << "" << "";
     QTest::newRow("five scripts in a row") << "#!%F/level3" + runs << "" << "" << "";
+    // Nothing done to the wizard's session, nor the signals it ignores, reaches the script.
+    QTest::newRow("in a session of its own, with no signal ignored")
+        << QByteArray("#!/bin/sh\nset -- $(cat /proc/$$/stat)\n"
+                      "echo \"$6 $$ $(grep SigIgn /proc/$$/status)\" > '%M/ran'\n")
+        << "own session" << "" << "";
     // pkexec refuses nobody at once; the script's own window says so, and no other may.
     QTest::newRow("the package's script, which reports its failure itself")
         << QByteArray() << "package" << "" << "";
@@ -352,6 +359,11 @@ void SweepwrightRealStartTest::theScriptRunsOrTheUserIsToldWhy_data()
     QTest::newRow("execute only, so the shell cannot read it")
         << "#!/bin/sh" + runs << "execute only" << failed + "it ended with exit status 2"
         << ": Permission denied";
+    // Later than the first look, and with more to say than the window shows.
+    QTest::newRow("ended by a signal after a while, having said much")
+        << QByteArray("#!/bin/sh\nprintf 'first words\\n2\\n3\\n4\\nlast\\tw\\033ords\\n' >&2\n"
+                      "sleep 0.5\nkill -TERM $$" + runs)
+        << "" << failed + "it was ended by signal 15" << "The system said:\n3\n4\nlast w ords";
     QTest::newRow("a program whose library is gone")
         << QByteArray() << "library gone"
         << failed + "a program or library it needs was not found (exit status 127)"
@@ -450,6 +462,8 @@ void SweepwrightRealStartTest::theScriptRunsOrTheUserIsToldWhy()
     if (kind == QLatin1String("folder closed"))
         environment.insert(QStringLiteral("SWEEPWRIGHT_PROBE_HOLD"), go);
     QStringList command { QString::fromStdString((folder / "Sweepwright").string()) };
+    if (kind == QLatin1String("own session"))
+        command.prepend(QStringLiteral("/usr/bin/nohup"));
     if (geteuid() == 0)
         command = QStringList { QStringLiteral("/usr/bin/setpriv"), QStringLiteral("--reuid=65534"),
                                 QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
@@ -479,6 +493,16 @@ void SweepwrightRealStartTest::theScriptRunsOrTheUserIsToldWhy()
     if (told.isEmpty()) {
         QVERIFY2(shown.isEmpty(), qPrintable(shown));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
+        if (kind == QLatin1String("own session")) {
+            QFile written(marker);
+            QTRY_VERIFY_WITH_TIMEOUT(written.size() > 0, 2000);
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            const QList<QByteArray> words = written.readAll().simplified().split(' ');
+            QCOMPARE(words.size(), 4);
+            QCOMPARE(words[0], words[1]);
+            // The standard signals, 1 to 31; the C library keeps two above them for itself.
+            QCOMPARE(words[3].toULongLong(nullptr, 16) & 0x7fffffffU, 0U);
+        }
         return;
     }
     told.replace(QStringLiteral("%F"), programFolder);
