@@ -4,7 +4,6 @@
 #include "testmain.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
 #include <QProcess>
@@ -19,30 +18,11 @@ static bool makeFifo(const std::filesystem::path &)
     return false;
 }
 #else
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-
 #include <sys/stat.h>
-#include <unistd.h>
 
 static bool makeFifo(const std::filesystem::path &path)
 {
     return mkfifo(path.c_str(), 0700) == 0;
-}
-
-// How many processes run with the folder on their command line: a script of that folder, or
-// an interpreter running it.
-static int processesRunningFrom(const std::string &folder)
-{
-    int count = 0;
-    for (const auto &entry : std::filesystem::directory_iterator("/proc")) {
-        std::ifstream file(entry.path() / "cmdline");
-        const std::string commandLine { std::istreambuf_iterator<char>(file), {} };
-        count += commandLine.find(folder) != std::string::npos ? 1 : 0;
-    }
-    return count;
 }
 #endif
 
@@ -63,10 +43,6 @@ private slots:
     void aScriptThatCannotRunIsReportedAndNothingRuns();
     void onlyTheScriptBesideTheRealExecutableRuns_data();
     void onlyTheScriptBesideTheRealExecutableRuns();
-#ifndef _WIN32
-    void theScriptRunsOrTheUserIsToldWhy_data();
-    void theScriptRunsOrTheUserIsToldWhy();
-#endif
 
 private:
     // Writes a script that leaves a marker file behind when it runs; with waitForRelease it
@@ -303,217 +279,6 @@ void SweepwrightRealStartTest::onlyTheScriptBesideTheRealExecutableRuns()
     QVERIFY(!QFile::exists(QDir(m_markers).filePath(QStringLiteral("decoy"))));
     QCOMPARE(QFile::exists(marker), scriptRuns);
 }
-
-#ifndef _WIN32
-void SweepwrightRealStartTest::theScriptRunsOrTheUserIsToldWhy_data()
-{
-    // The script's text: %F stands for the program's folder, %M for the markers' folder. A
-    // script that runs leaves the marker "ran".
-    QTest::addColumn<QByteArray>("script");
-    // How it is made or started otherwise: "execute only" (mode 111), "library gone" (a copy of
-    // a program whose shared library is missing), "link loop", "no PATH" (the wizard started
-    // without a search path), "folder closed" (to the user, after the wizard's start),
-    // "package" (the package's script, beside a report window that leaves the marker),
-    // "own session" (the wizard ignoring SIGHUP, as under nohup; the marker holds the script's
-    // session, its process and the signals it ignores).
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("told"); // how the user's window begins; empty: the script runs
-    QTest::addColumn<QString>("system"); // the system's words below
-
-    const QByteArray runs = "\n: > '%M/ran'\n";
-    const auto said = [](int error) {
-        return QStringLiteral("\n\nThe system said: ") + QString::fromLocal8Bit(strerror(error));
-    };
-    const QString notStarted
-        = QStringLiteral("Sweepwright.cmd could not be started. Nothing has been removed.\n\n");
-    const QString failed = QStringLiteral("Sweepwright.cmd started, but failed at once: ");
-    const QString stuck = QStringLiteral("Sweepwright.cmd did not get going: 2 seconds after its "
-                                         "start it was still in /usr/bin/env");
-
-    // Good scripts, which must run.
-    QTest::newRow("#!/bin/sh") << "#!/bin/sh" + runs << "" << "" << "";
-    QTest::newRow("#!/usr/bin/env -S -i sh") << "#!/usr/bin/env -S -i sh" + runs << "" << ""
-                                             << "";
-    QTest::newRow("#!/usr/bin/env sh without PATH")
-        << "#!/usr/bin/env sh" + runs << "no PATH" << "" << "";
-    QTest::newRow("an interpreter beside it, named from there")
-        << "#!level0" + runs << "" << "" << "";
-    QTest::newRow("five scripts in a row") << "#!%F/level3" + runs << "" << "" << "";
-    // Nothing done to the wizard's session, nor the signals it ignores, reaches the script.
-    QTest::newRow("in a session of its own, with no signal ignored")
-        << QByteArray("#!/bin/sh\nset -- $(cat /proc/$$/stat)\n"
-                      "echo \"$6 $$ $(grep SigIgn /proc/$$/status)\" > '%M/ran'\n")
-        << "own session" << "" << "";
-    // pkexec refuses nobody at once; the script's own window says so, and no other may.
-    QTest::newRow("the package's script, which reports its failure itself")
-        << QByteArray() << "package" << "" << "";
-
-    // Scripts that start and fail: the user is told after the wizard has closed.
-    for (const char *line : { "#!/usr/bin/env", "#!/usr/bin/env -i", "#!/usr/bin/env A=1",
-                              "#!/usr/bin/env -S" })
-        QTest::addRow("%s, which starts itself for ever", line)
-            << QByteArray(line) + runs << "" << stuck << "";
-    QTest::newRow("a #! line whose argument the system cuts")
-        << "#!/bin/sh /" + QByteArray(300, 's') + runs << ""
-        << failed + "it ended with exit status 2" << "The system said:\n/bin/sh: 0: cannot open";
-    QTest::newRow("execute only, so the shell cannot read it")
-        << "#!/bin/sh" + runs << "execute only" << failed + "it ended with exit status 2"
-        << ": Permission denied";
-    // Later than the first look, and with more to say than the window shows.
-    QTest::newRow("ended by a signal after a while, having said much")
-        << QByteArray("#!/bin/sh\nprintf 'first words\\n2\\n3\\n4\\nlast\\tw\\033ords\\n' >&2\n"
-                      "sleep 0.5\nkill -TERM $$" + runs)
-        << "" << failed + "it was ended by signal 15" << "The system said:\n3\n4\nlast w ords";
-    QTest::newRow("a program whose library is gone")
-        << QByteArray() << "library gone"
-        << failed + "a program or library it needs was not found (exit status 127)"
-        << "error while loading shared libraries: libvanished_library.so";
-    QTest::newRow("an interpreter whose library is gone")
-        << "#!%F/needs-library" + runs << ""
-        << failed + "a program or library it needs was not found (exit status 127)"
-        << "error while loading shared libraries: libvanished_library.so";
-    QTest::newRow("env naming an interpreter that is not installed")
-        << "#!/usr/bin/env no-such-shell" + runs << ""
-        << failed + "a program or library it needs was not found (exit status 127)"
-        << "no-such-shell";
-
-    // Scripts the system refuses to start: the page says why, and stays.
-    QTest::newRow("a link leading round in a circle")
-        << QByteArray() << "link loop"
-        << notStarted + "%F/Sweepwright.cmd is a link that leads, through other links, back to "
-                        "itself, never to a file." << said(ELOOP);
-    QTest::newRow("an empty file") << QByteArray() << ""
-                                   << notStarted + "%F/Sweepwright.cmd is empty" << said(ENOEXEC);
-    QTest::newRow("an interpreter script with Windows line ends")
-        << "#!%F/crlf-shell" + runs << ""
-        << notStarted + "%F/crlf-shell has Windows line ends (CR LF)" << said(ENOENT);
-    QTest::newRow("its folder closed while the wizard was open")
-        << "#!/bin/sh" + runs << "folder closed"
-        << notStarted + "%F/Sweepwright.cmd lies in a folder that you may not open: %F."
-        << said(EACCES);
-    QTest::newRow("six scripts in a row")
-        << "#!%F/level4" + runs << ""
-        << notStarted + "%F/Sweepwright.cmd names as its interpreter a script that names another"
-        << said(ELOOP);
-}
-
-void SweepwrightRealStartTest::theScriptRunsOrTheUserIsToldWhy()
-{
-    QFETCH(QByteArray, script);
-    QFETCH(QString, kind);
-    QFETCH(QString, told);
-    QFETCH(QString, system);
-
-    // GIVEN the wizard in a folder of its own, its script and the files the rows name beside it,
-    // all open to the user "nobody", as whom an administrator runs the wizard: an
-    // administrator may read and enter what nobody else may
-    // Plain folder names: a "#!" line ends its interpreter's path at the first blank.
-    namespace fs = std::filesystem;
-    QTemporaryDir root(QDir::tempPath() + QStringLiteral("/sweepwright-XXXXXX"));
-    QVERIFY(root.isValid());
-    const QString programFolder = root.filePath(QStringLiteral("program"));
-    const QString markerFolder = root.filePath(QStringLiteral("markers"));
-    const fs::path folder = QFile::encodeName(programFolder).toStdString();
-    const std::string markers = QFile::encodeName(markerFolder).toStdString();
-    fs::create_directory(folder);
-    fs::create_directory(markers);
-    fs::permissions(QFile::encodeName(root.path()).toStdString(), fs::perms(0755));
-    fs::permissions(markers, fs::perms(0777));
-    const auto write = [&folder](const char *name, QByteArray text, fs::perms mode) {
-        text.replace("%F", QByteArray::fromStdString(folder.string()));
-        std::ofstream(folder / name, std::ios::binary) << text.toStdString();
-        fs::permissions(folder / name, mode);
-    };
-    write("level0", "#!/bin/sh\nexec /bin/sh \"$@\"\n", fs::perms(0755));
-    for (const char *name : { "level1", "level2", "level3", "level4" })
-        write(name, "#!%F/level" + QByteArray(1, char(name[5] - 1)) + "\nexec /bin/sh \"$@\"\n",
-              fs::perms(0755));
-    write("crlf-shell", "#!/bin/sh\r\nexec /bin/sh \"$@\"\r\n", fs::perms(0755));
-    fs::copy_file(LIBRARY_PROBE_PATH, folder / "needs-library");
-    fs::copy_file(WIZARD_PROBE_PATH, folder / "Sweepwright");
-    if (kind == QLatin1String("package")) {
-        // As root, pkexec would remove the package for real.
-        if (geteuid() != 0)
-            QSKIP("the package's script is run only as the user nobody, which needs root");
-        fs::copy_file(PACKAGE_SCRIPT_PATH, folder / "Sweepwright.cmd");
-        fs::permissions(folder / "Sweepwright.cmd", fs::perms(0755));
-        write("sweepwright-report",
-              "#!/bin/sh\n: > '" + QByteArray::fromStdString(markers) + "/ran'\n",
-              fs::perms(0755));
-    } else if (kind == QLatin1String("library gone")) {
-        fs::copy_file(LIBRARY_PROBE_PATH, folder / "Sweepwright.cmd");
-    } else if (kind == QLatin1String("link loop")) {
-        fs::create_symlink("link", folder / "Sweepwright.cmd");
-        fs::create_symlink("Sweepwright.cmd", folder / "link");
-    } else {
-        script.replace("%M", QByteArray::fromStdString(markers));
-        write("Sweepwright.cmd", script,
-              fs::perms(kind == QLatin1String("execute only") ? 0111 : 0755));
-    }
-    const auto reopen = qScopeGuard([&folder] { fs::permissions(folder, fs::perms(0755)); });
-
-    // WHEN the user confirms
-    // The system's folders alone on the search path: the user's own may be closed to nobody.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
-    if (kind == QLatin1String("no PATH"))
-        environment.remove(QStringLiteral("PATH"));
-    const QString go = QDir(markerFolder).filePath(QStringLiteral("go"));
-    if (kind == QLatin1String("folder closed"))
-        environment.insert(QStringLiteral("SWEEPWRIGHT_PROBE_HOLD"), go);
-    QStringList command { QString::fromStdString((folder / "Sweepwright").string()) };
-    if (kind == QLatin1String("own session"))
-        command.prepend(QStringLiteral("/usr/bin/nohup"));
-    if (geteuid() == 0)
-        command = QStringList { QStringLiteral("/usr/bin/setpriv"), QStringLiteral("--reuid=65534"),
-                                QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
-                                QStringLiteral("--") }
-            + command;
-    QProcess run;
-    run.setProcessEnvironment(environment);
-    QElapsedTimer took;
-    took.start();
-    run.start(command.takeFirst(), command);
-    QByteArray output;
-    if (kind == QLatin1String("folder closed")) {
-        QTRY_VERIFY_WITH_TIMEOUT((output += run.readAllStandardOutput()).contains("holding\n"),
-                                 20000);
-        fs::permissions(folder, fs::perms::none);
-        QFile(go).open(QIODevice::WriteOnly);
-        output.clear();
-    }
-    QVERIFY2(run.waitForFinished(20000), "the wizard stopped answering");
-    output += run.readAllStandardOutput();
-
-    // THEN a good script runs and nothing is said; any other is stopped if it never got going,
-    // and the user is told why in plain words, with the system's own below
-    const QString shown = QString::fromLocal8Bit(output).replace(
-        QStringLiteral("holding\n"), QString());
-    const QString marker = QDir(markerFolder).filePath(QStringLiteral("ran"));
-    if (told.isEmpty()) {
-        QVERIFY2(shown.isEmpty(), qPrintable(shown));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
-        if (kind == QLatin1String("own session")) {
-            QFile written(marker);
-            QTRY_VERIFY_WITH_TIMEOUT(written.size() > 0, 2000);
-            QVERIFY(written.open(QIODevice::ReadOnly));
-            const QList<QByteArray> words = written.readAll().simplified().split(' ');
-            QCOMPARE(words.size(), 4);
-            QCOMPARE(words[0], words[1]);
-            // The standard signals, 1 to 31; the C library keeps two above them for itself.
-            QCOMPARE(words[3].toULongLong(nullptr, 16) & 0x7fffffffU, 0U);
-        }
-        return;
-    }
-    told.replace(QStringLiteral("%F"), programFolder);
-    QVERIFY2(shown.startsWith(QStringLiteral("[Dovrik's Software Sweepwright] (48) ") + told),
-             qPrintable(shown));
-    QVERIFY2(shown.contains(system), qPrintable(shown));
-    QVERIFY2(took.elapsed() < 15000, "the watch went on too long");
-    QCOMPARE(processesRunningFrom(folder.string() + "/Sweepwright.cmd"), 0);
-    QVERIFY(!QFile::exists(marker));
-}
-#endif
 
 PROGRAM_TEST_MAIN(SweepwrightRealStartTest, "Dovrik's Software Sweepwright", wizardCaptions)
 
