@@ -6,7 +6,8 @@
 #    the keyboard. The wizard must close, and the removal script must then say in a window that
 #    nothing was removed, for the reason pkexec gives and not the one of a caller it refuses to
 #    serve (a script that handed itself over to pkexec leaves it without a living parent, and
-#    pkexec then ends without a word to the user).
+#    pkexec then ends without a word to the user); the wizard's own watch of the script must
+#    show no second window for it.
 # 2. The script with /usr/bin/pkexec replaced, in a mount namespace of its own, by a stub that
 #    records what it is asked to run and answers as pkexec does when the password request is
 #    cancelled (126) or refused (127), and as dpkg does when it cannot remove the package (1),
@@ -120,11 +121,17 @@ xdotool windowfocus --sync "$second" key Tab space # YES
 for _ in $(seq 100); do kill -0 "$wizard" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$wizard" 2>/dev/null && fail "the wizard did not close after YES"
 
-report="$(window_titled)" || fail "no window reported the refused removal; the script said: $(cat "$log")"
-grep -q 'dead parents' "$log" && fail "pkexec was left without a living parent: $(cat "$log")"
-grep -q 'Velmora has not been removed: the removal was not authorised' "$log" ||
-    fail "the report does not say why: $(cat "$log")"
-grep -q 'sudo apt purge velmora' "$log" || fail "the report does not say what to do instead"
+# The script's standard error goes to the wizard, which shows the end of it only when the script
+# fails before its own window does: the window's own text is what the user reads.
+report="$(window_titled)" || fail "no window reported the refused removal; Sweepwright said: $(cat "$log")"
+text="$(report_text "$report")"
+[[ $text == *'dead parents'* ]] && fail "pkexec was left without a living parent: $text"
+[[ $text == 'Velmora has not been removed: the removal was not authorised'* ]] ||
+    fail "the report does not say why: \"$text\"; Sweepwright said: $(cat "$log")"
+[[ $text == *'sudo apt purge velmora'* ]] || fail "the report does not say what to do instead"
+# One failure, one window: the wizard's watch of the script must not add its own.
+windows="$(xdotool search --onlyvisible --name "$title" 2>/dev/null | wc -l)"
+[[ $windows -eq 1 ]] || fail "$windows windows reported the refused removal"
 if command -v import >/dev/null; then
     mkdir -p "${SCREENSHOTS:-/tmp}"
     import -window "$report" "${SCREENSHOTS:-/tmp}/Sweepwright-removal-refused.png" 2>/dev/null || true

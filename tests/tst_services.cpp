@@ -15,12 +15,6 @@
 
 #include <optional>
 
-#ifndef _WIN32
-#include <sys/mount.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 class ServicesTest : public QObject
 {
     Q_OBJECT
@@ -32,12 +26,7 @@ private slots:
     void theRealMessageBoxShowsWhatItIsGiven_data();
     void theRealMessageBoxShowsWhatItIsGiven();
     void startingAMissingProgramSaysWhy();
-#ifndef _WIN32
-    // Why the system cannot run a script it starts itself; on Windows cmd.exe runs the script,
-    // and tests/win32 proves that start.
-    void aScriptThatCannotStartSaysWhatIsWrong_data();
-    void aScriptThatCannotStartSaysWhatIsWrong();
-#endif
+    void aStarterThatCannotWatchSaysTheProgramRuns();
 };
 
 namespace {
@@ -177,176 +166,27 @@ void ServicesTest::startingAMissingProgramSaysWhy()
     QVERIFY(!unnamed.failureReason.isEmpty());
 }
 
-#ifndef _WIN32
-void ServicesTest::aScriptThatCannotStartSaysWhatIsWrong_data()
+void ServicesTest::aStarterThatCannotWatchSaysTheProgramRuns()
 {
-    QTest::addColumn<QByteArray>("content");
-    // "x": executable, "-": not, "folder", "missing", "noexec", "fifo"; "relative": named by
-    // its path from the working folder, "nul": with "\0--junk" after its path; "x from /": with
-    // "/" as the working folder
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("reason"); // %1 stands for the script's path, %2 for the folder
+    // GIVEN a starter that only starts, as the one on Windows
+    struct StartOnly final : ProgramStarter
+    {
+        StartResult start(const QString &) override { return { true, {} }; }
+    } starter;
+    QList<EarlyEnd::Kind> told;
 
-    // ELF's machine numbers: x86-64 is 62, 64-bit ARM 183.
-    QByteArray foreignProgram("\x7f" "ELF\x02\x01\x01", 7);
-    foreignProgram.append(11, '\0').append(QSysInfo::currentCpuArchitecture() == "arm64"
-                                               ? QByteArray("\x3e\x00", 2)
-                                               : QByteArray("\xb7\x00", 2));
-    foreignProgram.append(100, '\0');
-    // A program for this processor whose loader is missing: the ELF header, one program header
-    // naming the loader, and its name.
-    QByteArray withoutLoader("\x7f" "ELF\x02\x01\x01", 7);
-    withoutLoader.append(113, '\0');
-    const auto put = [&withoutLoader](int at, quint64 value, int size) {
-        for (int i = 0; i < size; ++i)
-            withoutLoader[at + i] = char(value >> (8 * i));
-    };
-    put(16, 2, 2); // an executable
-    put(18, QSysInfo::currentCpuArchitecture() == "arm64" ? 183 : 62, 2);
-    put(20, 1, 4);
-    put(32, 64, 8); // the program headers' offset, size and number
-    put(54, 56, 2);
-    put(56, 1, 2);
-    put(64, 3, 4); // the loader's name: where, and how long
-    put(72, 120, 8);
-    put(96, 27, 8);
-    withoutLoader.append("/lib64/no-such-loader.so.2", 27);
-    const QByteArray script("#!/bin/sh\nexit 0\n");
+    // WHEN a program is started watched
+    const StartResult result = starter.startWatched(
+        QStringLiteral("/opt/x"), std::chrono::seconds(2),
+        [&told](const EarlyEnd &end) { told.append(end.kind); });
 
-    QTest::newRow("missing") << QByteArray() << "missing" << "%1 does not exist.";
-    QTest::newRow("a FIFO, which would block whoever opens it")
-        << QByteArray() << "fifo" << "%1 is not a file that can be run.";
-    QTest::newRow("a path from the working folder")
-        << script << "relative"
-        << "%1 is not a full path: a program is started only by its full path, which begins "
-           "with \"/\".";
-    QTest::newRow("a NUL in the path")
-        << script << "nul"
-        << "The program's path holds a NUL character, which no path can hold, so it names no "
-           "program that could be started.";
-    QTest::newRow("a folder") << QByteArray() << "folder" << "%1 is a folder, not a script.";
-    QTest::newRow("not marked as executable")
-        << script << "-"
-        << "%1 is not marked as executable. Allow it to run (chmod +x) and try again.";
-    QTest::newRow("on a file system mounted noexec")
-        << script << "noexec"
-        << "%1 lies on a file system that does not let programs run (it is mounted \"noexec\"). "
-           "Mount it without \"noexec\", or install the program on another file system, and try "
-           "again.";
-    QTest::newRow("an interpreter that is not installed")
-        << QByteArray("#!/bin/no-such-shell\nexit 0\n") << "x"
-        << "%1 names an interpreter that is not installed: /bin/no-such-shell";
-    QTest::newRow("an interpreter with arguments that is not installed")
-        << QByteArray("#! /usr/bin/no-such-env -S sh\nexit 0\n") << "x"
-        << "%1 names an interpreter that is not installed: /usr/bin/no-such-env";
-    QTest::newRow("no #! line")
-        << QByteArray("exit 0\n") << "x"
-        << "%1 is neither a program nor a script: a script must name its interpreter on its "
-           "first line, after \"#!\".";
-    // Refused before the start: "env" or "sh" would start, and only then fail.
-    for (const char *line : { "/bin/sh", "/usr/bin/env sh", "/bin/sh -e" }) {
-        QTest::addRow("#!%s with Windows line ends", line)
-            << "#!" + QByteArray(line) + "\r\nexit 0\r\n" << "x"
-            << QStringLiteral("%1 has Windows line ends (CR LF), which the system cannot run: its "
-                              "first line names \"%3\" with a carriage return after it. Save it "
-                              "with Unix line ends (LF) and try again.")
-                   .replace(QStringLiteral("%3"), QLatin1String(line));
-    }
-    QTest::newRow("an interpreter that cannot be run")
-        << QByteArray("#!%2/notes.txt\nexit 0\n") << "x"
-        << "%1 names an interpreter that cannot be run: %2/notes.txt";
-    QTest::newRow("a folder as interpreter")
-        << QByteArray("#!%2\nexit 0\n") << "x"
-        << "%1 names a folder as its interpreter, not a program: %2";
-    QTest::newRow("a #! line longer than the system reads")
-        << "#!/bin/" + QByteArray(300, 's') + "\n" << "x"
-        << "%1 has a first line longer than the 255 characters the system reads to find the "
-           "script's interpreter. Shorten the line that starts with \"#!\".";
-    QTest::newRow("a program for this processor whose loader is missing")
-        << withoutLoader << "x"
-        << "%1 needs the program loader /lib64/no-such-loader.so.2, which is not installed on "
-           "this computer. Install what provides it, or a version of the program made for this "
-           "system.";
-    QTest::newRow("an interpreter of text with execute bits")
-        << QByteArray("#!%2/hostname\nexit 0\n") << "x"
-        << "%1 names as its interpreter a file of text or data, not a program: %2/hostname. "
-           "A script's first line must name a program, such as #!/bin/sh.";
-    // Judged from the script's folder, where it runs: from "/", "bin/sh" would be found.
-    QTest::newRow("a relative interpreter missing beside the script")
-        << QByteArray("#!bin/sh\nexit 0\n") << "x from /"
-        << "%1 names an interpreter that is not installed: bin/sh";
-    QTest::newRow("env naming an interpreter that is not on the search path")
-        << QByteArray("#!/usr/bin/env no-such-shell\nexit 0\n") << "x"
-        << "%1 names an interpreter that is not installed: no-such-shell (env looks for it in "
-           "the folders of the search path, PATH, and it is in none of them).";
-    QTest::newRow("a program for another processor")
-        << foreignProgram << "x"
-        << "%1 is a program for another kind of processor, which this computer cannot run.";
+    // THEN it has started, and the caller is told once, later, from the event loop, that it runs
+    QVERIFY(result.started);
+    QVERIFY(told.isEmpty());
+    QTRY_COMPARE(told, QList<EarlyEnd::Kind> { EarlyEnd::Kind::StillRunning });
+    QTest::qWait(50);
+    QCOMPARE(told.size(), 1);
 }
-
-void ServicesTest::aScriptThatCannotStartSaysWhatIsWrong()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QString, kind);
-    QFETCH(QString, reason);
-
-    // GIVEN a script that cannot start, of the wizard's script's name
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QByteArray mountPoint = QFile::encodeName(folder.filePath(QStringLiteral("noexec")));
-    // Detached: whatever the failed start left standing in it, on its way out, cannot keep the
-    // file system mounted after the test.
-    const auto unmount = qScopeGuard([&] { umount2(mountPoint.constData(), MNT_DETACH); });
-    const QString workingFolder = QDir::currentPath();
-    const auto restore = qScopeGuard([&] { QDir::setCurrent(workingFolder); });
-    QString script = folder.filePath(QStringLiteral("Sweepwright.cmd"));
-    if (kind == QLatin1String("noexec")) {
-        // Only an administrator mounts a file system; CI runs as one.
-        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("noexec")));
-        if (geteuid() != 0
-            || mount("tmpfs", mountPoint.constData(), "tmpfs", MS_NOEXEC, "size=64k") != 0)
-            QSKIP("mounting a noexec file system needs an administrator");
-        script = folder.filePath(QStringLiteral("noexec/Sweepwright.cmd"));
-    }
-    touch(folder.filePath(QStringLiteral("notes.txt"))); // a file that is not a program
-    QFile text(folder.filePath(QStringLiteral("hostname")));
-    QVERIFY(text.open(QIODevice::WriteOnly) && text.write("velmora-host\n") > 0);
-    text.close();
-    QVERIFY(text.setPermissions(text.permissions() | QFileDevice::ExeOwner));
-    content.replace("%2", QFile::encodeName(folder.path()));
-    if (kind == QLatin1String("folder")) {
-        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Sweepwright.cmd")));
-    } else if (kind == QLatin1String("fifo")) {
-        QCOMPARE(mkfifo(QFile::encodeName(script).constData(), 0700), 0);
-    } else if (kind != QLatin1String("missing")) {
-        QFile file(script);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(content), content.size());
-        file.close();
-        QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-        if (kind != QLatin1String("-"))
-            permissions |= QFileDevice::ExeOwner;
-        QVERIFY(file.setPermissions(permissions));
-    }
-    QString named = script;
-    if (kind == QLatin1String("relative")) {
-        QVERIFY(QDir::setCurrent(folder.path()));
-        named = QStringLiteral("Sweepwright.cmd");
-    } else if (kind == QLatin1String("nul")) {
-        named = script + QChar(u'\0') + QStringLiteral("--junk");
-    } else if (kind == QLatin1String("x from /")) {
-        QVERIFY(QDir::setCurrent(QStringLiteral("/")));
-    }
-
-    // WHEN it is started
-    const StartResult result = SystemProgramStarter().start(named);
-
-    // THEN it does not start, and the reason says what the user must mend
-    QVERIFY(!result.started);
-    QCOMPARE(result.failureReason, reason.replace(QStringLiteral("%2"), folder.path())
-                                       .replace(QStringLiteral("%1"), named));
-}
-#endif
 
 PROGRAM_TEST_MAIN(ServicesTest, "Velmora", velmoraCaptions)
 #include "tst_services.moc"

@@ -5,11 +5,13 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QEventLoopLocker>
 #include <QProxyStyle>
 #include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -32,6 +34,9 @@ public:
 // Ends the program when the last of its windows is hidden, whether or not the window has an
 // owner: Qt's own rule counts no owned window, and on Windows the fixed dialogs are owned, to
 // keep them out of the taskbar. A window counts unless Qt::WA_QuitOnClose is cleared on it.
+// While one counts, this holds the event loop as any QEventLoopLocker does, and Qt ends the
+// program when nothing holds it any more: work left to do without a window (the watch of a
+// program just started) keeps it running with a QEventLoopLocker of its own.
 class LastWindowQuit final : public QObject
 {
 public:
@@ -40,22 +45,28 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Hide && watched->isWidgetType()
-            && static_cast<QWidget *>(watched)->isWindow())
+        if (!watched->isWidgetType() || !static_cast<QWidget *>(watched)->isWindow())
+            return false;
+        if (event->type() == QEvent::Show && !m_windowLeft
+            && static_cast<QWidget *>(watched)->testAttribute(Qt::WA_QuitOnClose))
+            m_windowLeft.emplace();
+        else if (event->type() == QEvent::Hide)
             // Later, so that a page that opens the next one as it closes is not the last.
-            QTimer::singleShot(0, this, &LastWindowQuit::quitWhenNoWindowIsLeft);
+            QTimer::singleShot(0, this, &LastWindowQuit::letGoWhenNoWindowIsLeft);
         return false;
     }
 
 private:
-    static void quitWhenNoWindowIsLeft()
+    void letGoWhenNoWindowIsLeft()
     {
         const QWidgetList windows = QApplication::topLevelWidgets();
         const bool windowLeft = std::any_of(windows.begin(), windows.end(),
             [](QWidget *w) { return w->isVisible() && w->testAttribute(Qt::WA_QuitOnClose); });
         if (!windowLeft)
-            QCoreApplication::quit();
+            m_windowLeft.reset();
     }
+
+    std::optional<QEventLoopLocker> m_windowLeft;
 };
 
 } // namespace

@@ -1,5 +1,9 @@
 #include "fakeservices.h"
 
+#include <QTimer>
+
+#include <utility>
+
 QDateTime FakeClock::now()
 {
     ++m_readings;
@@ -18,6 +22,19 @@ StartResult FakeProgramStarter::start(const QString &program)
 {
     asked.append(program);
     return answer;
+}
+
+StartResult FakeProgramStarter::startWatched(const QString &program, std::chrono::milliseconds,
+                                             EarlyEndHandler watched)
+{
+    const StartResult result = start(program);
+    if (!result.started)
+        return result;
+    if (holdWatch)
+        held = std::move(watched);
+    else
+        QTimer::singleShot(0, [watched = std::move(watched), end = watchAnswer] { watched(end); });
+    return result;
 }
 
 QString FakeFileLookup::firstMatch(const QString &path)

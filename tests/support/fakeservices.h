@@ -50,9 +50,16 @@ class FakeProgramStarter final : public ProgramStarter
 {
 public:
     StartResult start(const QString &program) override;
+    // Starts as start() does; once started, tells watchAnswer from the event loop, or with
+    // holdWatch keeps the handler, as a watch that is not over yet does.
+    StartResult startWatched(const QString &program, std::chrono::milliseconds watch,
+                             EarlyEndHandler watched) override;
 
     QStringList asked; // every program asked for, whether it started or not
     StartResult answer { true, {} };
+    EarlyEnd watchAnswer;
+    bool holdWatch = false;
+    EarlyEndHandler held;
 };
 
 class FakeFileLookup final : public FileLookup

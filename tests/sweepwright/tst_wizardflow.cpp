@@ -9,6 +9,7 @@
 #include <QStyleHints>
 
 Q_DECLARE_METATYPE(ProgramFolder)
+Q_DECLARE_METATYPE(EarlyEnd)
 
 // The wizard's four buttons with a program starter that only records what it is asked.
 class SweepwrightFlowTest : public QObject
@@ -23,6 +24,7 @@ private slots:
     void refuseEndsWithoutStartingAnything();
     void confirmStartsTheScriptInTheGivenFolderAndCloses_data();
     void confirmStartsTheScriptInTheGivenFolderAndCloses();
+    void theProgramStaysUntilTheWatchIsOver();
     void theProgramLooksForTheScriptBesideItsExecutable();
     void aDoubleClickOnNextLeavesTheQuestionOpen();
     void enterTwiceOnNextLeavesTheQuestionOpen();
@@ -109,19 +111,71 @@ void SweepwrightFlowTest::confirmStartsTheScriptInTheGivenFolderAndCloses_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("expectedProgram");
+    QTest::addColumn<EarlyEnd>("watched"); // what the watch of the started script tells
+    QTest::addColumn<QString>("report"); // the window shown after the page has closed, if any
 
-    QTest::newRow("plain folder") << "/opt/dovrik" << "/opt/dovrik/Sweepwright.cmd";
-    QTest::newRow("trailing separator") << "/opt/dovrik/" << "/opt/dovrik/Sweepwright.cmd";
+    QTest::newRow("plain folder")
+        << "/opt/dovrik" << "/opt/dovrik/Sweepwright.cmd" << EarlyEnd() << QString();
+    QTest::newRow("trailing separator")
+        << "/opt/dovrik/" << "/opt/dovrik/Sweepwright.cmd" << EarlyEnd() << QString();
     QTest::newRow("blanks and shell characters")
         << "/opt/Dovrik's apps; rm -rf $(x) & more"
-        << "/opt/Dovrik's apps; rm -rf $(x) & more/Sweepwright.cmd";
+        << "/opt/Dovrik's apps; rm -rf $(x) & more/Sweepwright.cmd" << EarlyEnd() << QString();
+
+    const auto ended = [](EarlyEnd::Kind kind, int status, int signal, const char *words) {
+        EarlyEnd end;
+        end.kind = kind;
+        end.exitStatus = status;
+        end.signal = signal;
+        end.signalName = signal != 0 ? QStringLiteral("Segmentation fault") : QString();
+        end.lastWords = QLatin1String(words);
+        return end;
+    };
+    const QString failed = QStringLiteral("Sweepwright.cmd started, but failed at once: ");
+    const QString likely = QStringLiteral(". It has most likely removed nothing.");
+    using Kind = EarlyEnd::Kind;
+    QTest::newRow("the script ends well at once")
+        << "/opt/dovrik" << "/opt/dovrik/Sweepwright.cmd" << ended(Kind::Succeeded, 0, 0, "")
+        << QString();
+    QTest::newRow("the script fails at once, and says why")
+        << "/opt/dovrik" << "/opt/dovrik/Sweepwright.cmd"
+        << ended(Kind::Failed, 2, 0, "/bin/sh: 0: cannot open /ssss: No such file")
+        << failed + "it ended with exit status 2" + likely
+            + "\n\nThe system said:\n/bin/sh: 0: cannot open /ssss: No such file";
+    QTest::newRow("a program it needs is missing")
+        << "/opt/dovrik" << "/opt/dovrik/Sweepwright.cmd"
+        << ended(Kind::Failed, 127, 0, "env: 'dash': No such file or directory")
+        << failed + "a program or library it needs was not found (exit status 127)" + likely
+            + "\n\nThe system said:\nenv: 'dash': No such file or directory";
+    QTest::newRow("a program it needs cannot be run")
+        << "/opt/dovrik" << "/opt/dovrik/Sweepwright.cmd" << ended(Kind::Failed, 126, 0, "")
+        << failed + "a program it needs could not be run (exit status 126)" + likely;
+    QTest::newRow("ended by a signal, without a word")
+        << "/opt/dovrik" << "/opt/dovrik/Sweepwright.cmd" << ended(Kind::Failed, 0, 11, "")
+        << failed + "it was ended by signal 11 (Segmentation fault)" + likely;
+    // The script's own window has said it already.
+    QTest::newRow("the script has reported its failure itself")
+        << "/opt/dovrik" << "/opt/dovrik/Sweepwright.cmd"
+        << ended(Kind::Failed, 3, 0, "Sweepwright.cmd: Velmora has not been removed") << QString();
+    EarlyEnd loop = ended(Kind::NeverGotGoing, 0, 0, "");
+    loop.stuckIn = QStringLiteral("/usr/bin/env");
+    QTest::newRow("the script never gets going")
+        << "/opt/dovrik" << "/opt/dovrik/Sweepwright.cmd" << loop
+        << "Sweepwright.cmd did not get going: 2 seconds after its start it was still in "
+           "/usr/bin/env, which its first line names. Named without a command to run, "
+           "/usr/bin/env starts the script itself again and again, for ever. It has been "
+           "stopped, and nothing has been removed. The first line must name the script's "
+           "interpreter, such as #!/bin/sh.";
 }
 
 void SweepwrightFlowTest::confirmStartsTheScriptInTheGivenFolderAndCloses()
 {
     QFETCH(QString, folder);
     QFETCH(QString, expectedProgram);
+    QFETCH(EarlyEnd, watched);
+    QFETCH(QString, report);
     FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
+    fake.programs.watchAnswer = watched;
     // Through Main, so the folder is seen to reach the page that uses it.
     auto *main = new Main(wizardServices(fake), folder);
     main->show();
@@ -134,8 +188,40 @@ void SweepwrightFlowTest::confirmStartsTheScriptInTheGivenFolderAndCloses()
 
     QCOMPARE(fake.programs.asked.size(), 1);
     QCOMPARE(fake.programs.asked.first(), expectedProgram);
-    QVERIFY(fake.messages.shown.isEmpty());
     QCOMPARE(visibleWindowCount(), 0);
+    if (report.isEmpty()) {
+        QVERIFY(fake.messages.shown.isEmpty());
+        return;
+    }
+    // The report window stands alone, as the script's own reports do, under the wizard's title.
+    QCOMPARE(fake.messages.shown.size(), 1);
+    const FakeMessageBoxes::Shown shown = fake.messages.shown.first();
+    QCOMPARE(shown.prompt, report);
+    QCOMPARE(shown.style, MessageStyle::Exclamation);
+    QCOMPARE(shown.title, QStringLiteral("Dovrik's Software Sweepwright"));
+    QCOMPARE(shown.parent, nullptr);
+}
+
+void SweepwrightFlowTest::theProgramStaysUntilTheWatchIsOver()
+{
+    // GIVEN the confirmation page, and a watch of the script that takes its time
+    FakeServices fake(QStringLiteral("Dovrik's Software Sweepwright"));
+    fake.programs.holdWatch = true;
+    auto *page = new Phase2(wizardServices(fake), QStringLiteral("/opt/dovrik"));
+    page->show();
+    waitUntilPagesTakeClicks();
+
+    // WHEN the user confirms, THEN the page closes, but the program, without a window, stays
+    QVERIFY(!programEndsAfter([page] { click(page, "Command2"); }));
+    QCOMPARE(visibleWindowCount(), 0);
+
+    // AND once the watch is over, it ends
+    QVERIFY(fake.programs.held);
+    QVERIFY(programEndsAfter([&fake] {
+        fake.programs.held(EarlyEnd());
+        fake.programs.held = nullptr;
+    }));
+    QVERIFY(fake.messages.shown.isEmpty());
 }
 
 void SweepwrightFlowTest::theProgramLooksForTheScriptBesideItsExecutable()

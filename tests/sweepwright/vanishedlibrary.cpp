@@ -1,0 +1,6 @@
+#include "vanishedlibrary.h"
+
+int vanishedLibraryAnswer()
+{
+    return 0;
+}
