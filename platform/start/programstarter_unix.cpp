@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/mman.h>
@@ -63,6 +64,23 @@ struct SpawnSettings
 // Starts program, its standard error going to errors unless that is -1. Returns 0 and the new
 // process, or the system's error (an errno value): the start reports the failure of its
 // last step, the program's own, unlike a start through fork and exec.
+// A file in memory for a program's standard error that can never hold more than its first
+// megabyte: a program that writes on for hours after the watch, when nobody reads it any more,
+// would otherwise hold ever more memory until it ends. What it writes beyond is refused, and
+// writing to standard error is no reason for a program to stop. -1 without one.
+int cappedErrorFile()
+{
+    constexpr off_t limit = off_t(1) << 20;
+    const int file = memfd_create("standard error", MFD_CLOEXEC | MFD_ALLOW_SEALING);
+    if (file >= 0
+        && (ftruncate(file, limit) != 0
+            || fcntl(file, F_ADD_SEALS, F_SEAL_GROW | F_SEAL_SHRINK | F_SEAL_SEAL) != 0)) {
+        close(file);
+        return -1;
+    }
+    return file;
+}
+
 int spawn(const QString &program, int errors, pid_t &process)
 {
     const QByteArray path = QFile::encodeName(program);
@@ -112,7 +130,7 @@ StartResult SystemProgramStarter::startWatched(const QString &program,
     // A file of no name, not a pipe: the program may write on after the watch, when nobody
     // reads any more, and a pipe would then end it. Without one, the program is watched all
     // the same, but what it says is not known.
-    const int errors = memfd_create("standard error", MFD_CLOEXEC);
+    const int errors = cappedErrorFile();
     pid_t process = 0;
     if (const int error = spawn(program, errors, process); error != 0) {
         if (errors >= 0)

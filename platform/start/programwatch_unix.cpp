@@ -128,11 +128,13 @@ void ProgramWatch::tell(EarlyEnd end)
 
 QString ProgramWatch::lastWords() const
 {
-    struct stat info {};
-    if (m_errors < 0 || fstat(m_errors, &info) != 0)
+    // The file is of a fixed size; the program's own position in it, which it shares with
+    // this process, is where its words end.
+    const off_t end = m_errors < 0 ? -1 : lseek(m_errors, 0, SEEK_CUR);
+    if (end <= 0)
         return {};
-    const off_t from = std::max<off_t>(0, info.st_size - tailBytes);
-    QByteArray tail(qsizetype(info.st_size - from), '\0');
+    const off_t from = std::max<off_t>(0, end - tailBytes);
+    QByteArray tail(qsizetype(end - from), '\0');
     const ssize_t length = pread(m_errors, tail.data(), size_t(tail.size()), from);
     tail.truncate(std::max<qsizetype>(length, 0));
     QByteArrayList lines;

@@ -226,6 +226,11 @@ void SweepwrightScriptWatchTest::theScriptRunsOrTheUserIsToldWhy_data()
         << QByteArray("#!/bin/sh\nprintf 'first words\\n2\\n3\\n4\\nlast\\tw\\033ords\\n' >&2\n"
                       "sleep 0.5\nkill -TERM $$" + runs)
         << "" << failed + "it was ended by signal 15" << "The system said:\n3\n4\nlast w ords";
+    // Only the first megabyte of what it says is kept, however much it goes on to say.
+    QTest::newRow("having said more than the megabyte kept")
+        << QByteArray("#!/bin/sh\nyes chatter | head -c 2097152 >&2\necho beyond >&2\nexit 1\n")
+        << "" << failed + "it ended with exit status 1"
+        << "The system said:\nchatter\nchatter\nchatter";
     QTest::newRow("a program whose library is gone")
         << QByteArray() << "library gone" << missing
         << "error while loading shared libraries: libvanished_library.so";
