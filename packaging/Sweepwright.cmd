@@ -16,24 +16,20 @@ set -u
 
 here=${0%/*}
 reported_itself=3
-manual='To remove Velmora yourself, open a terminal and enter:
 
-    sudo apt purge velmora'
-
-# Shows why Velmora has not been removed, and ends the script.
+# fail <why> [what the system said]: the report window tells the user why, in the user's
+# language (sweepwright-report knows the words for each "why"), and this script then ends with
+# the status by which the wizard knows it need not tell the user again.
 fail() {
-    printf 'Sweepwright.cmd: %s\n' "$1" >&2
-    if "$here/sweepwright-report" "$1" 2>/dev/null; then
+    printf 'Sweepwright.cmd: Velmora has not been removed (%s)\n' "$1" >&2
+    if "$here/sweepwright-report" "$@"; then
         exit "$reported_itself"
     fi
     exit 1
 }
 
 if [ ! -x /usr/bin/pkexec ]; then
-    fail "Velmora has not been removed: removing it needs an administrator's consent, and \
-pkexec, which asks for it, is not installed.
-
-$manual"
+    fail no-pkexec
 fi
 
 # pkexec serves only a caller that is still alive: the wizard leaves soon, so this shell stays
@@ -42,33 +38,10 @@ fi
 said=$(/usr/bin/pkexec /usr/bin/dpkg --purge velmora 2>&1 >/dev/null)
 status=$?
 [ -z "$said" ] || printf '%s\n' "$said" >&2
-[ -z "$said" ] || said="
-
-The system said:
-$said"
 
 case $status in
-0)
-    exit 0
-    ;;
-126)
-    fail "Velmora has not been removed: the request for an administrator's password was \
-cancelled. Start Sweepwright again to remove it.
-
-$manual"
-    ;;
-127)
-    fail "Velmora has not been removed: the removal was not authorised. Either no window to \
-ask for an administrator's password could be shown (no authentication agent is running), or \
-the password was not accepted.$said
-
-$manual"
-    ;;
-*)
-    fail "Velmora has not been removed: the package manager could not remove it. If another \
-program is installing or removing software, wait until it has finished, then start Sweepwright \
-again.$said
-
-$manual"
-    ;;
+0) exit 0 ;;
+126) fail cancelled ;;
+127) fail refused "$said" ;;
+*) fail failed "$said" ;;
 esac

@@ -20,10 +20,10 @@ Phase2::Phase2(WizardServices services, ProgramFolder scriptFolder, QWidget *par
     prepareWizardPage(this, m_ui->Label1, m_ui->Label2);
     m_ui->Command1->setFocus();
 
-    connectHandler(m_services.guard, m_ui->Command1, &QPushButton::clicked, this,
-                   &Phase2::Command1_Click);
-    connectHandler(m_services.guard, m_ui->Command2, &QPushButton::clicked, this,
-                   &Phase2::Command2_Click);
+    connectHandler(
+        m_services.guard, m_ui->Command1, &QPushButton::clicked, this, &Phase2::Command1_Click);
+    connectHandler(
+        m_services.guard, m_ui->Command2, &QPushButton::clicked, this, &Phase2::Command2_Click);
 }
 
 Phase2::~Phase2() = default;
@@ -38,9 +38,8 @@ void Phase2::Command2_Click()
     const StartResult result = startScript();
     if (!result.started) {
         m_services.messages.show(this,
-                                 QLatin1String(notStartedPrompt) + QStringLiteral("\n\n")
-                                     + result.failureReason,
-                                 MessageStyle::Exclamation, m_services.messages.programTitle());
+            tr(notStartedPrompt) + QStringLiteral("\n\n") + result.failureReason,
+            MessageStyle::Exclamation, m_services.messages.programTitle());
         return;
     }
     // Nobody waits for the script: the page closes at once, and the script goes on by itself
@@ -57,7 +56,7 @@ StartResult Phase2::startScript()
         return { false, m_scriptFolder.unknownReason() };
     const QString &folder = m_scriptFolder.path();
     if (!QDir::isAbsolutePath(folder))
-        return { false, QStringLiteral("The folder of the program is not known.") };
+        return { false, tr("The folder of the program is not known.") };
     // The program has no window left while the script is watched: this keeps it running until
     // the watch has told, and the user has read whatever it told.
     auto running = std::make_shared<QEventLoopLocker>();

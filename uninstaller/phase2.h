@@ -25,7 +25,7 @@ public:
     // The file the removal work lies in, and the message when it cannot be started.
     static constexpr const char *scriptName = "Sweepwright.cmd";
     static constexpr const char *notStartedPrompt
-        = "Sweepwright.cmd could not be started. Nothing has been removed.";
+        = QT_TR_NOOP("Sweepwright.cmd could not be started. Nothing has been removed.");
     // How long the started script is watched.
     static constexpr std::chrono::milliseconds scriptWatch { 2000 };
     // The exit status by which the script says that it has shown its failure in a window of

@@ -1,5 +1,6 @@
 #include "programfolder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -14,8 +15,9 @@ ProgramFolder programFolderFromLink(const char *link)
         const ssize_t length = readlink(link, target.data(), static_cast<size_t>(target.size()));
         if (length < 0)
             return ProgramFolder::unknown(
-                QStringLiteral("The system does not tell where the program's executable lies "
-                               "(%1: %2).")
+                QCoreApplication::translate("ProgramFolder",
+                    "The system does not tell where the program's "
+                    "executable lies (%1: %2).")
                     .arg(QFile::decodeName(link), QString::fromLocal8Bit(std::strerror(errno))));
         if (length < target.size()) {
             target.truncate(length);
@@ -24,19 +26,19 @@ ProgramFolder programFolderFromLink(const char *link)
         target.resize(target.size() * 2);
     }
     if (!target.startsWith('/'))
-        return ProgramFolder::unknown(
-            QStringLiteral("The system does not tell the full path of the program's executable."));
+        return ProgramFolder::unknown(QCoreApplication::translate("ProgramFolder",
+            "The system does not tell the full path of the program's executable."));
 
     // The folder is everything before the executable's name; a deleted executable's link ends in
     // " (deleted)", which belongs to the name.
     const QByteArray folder = target.left(std::max<qsizetype>(target.lastIndexOf('/'), 1));
     const QString text = QFile::decodeName(folder);
     if (QFile::encodeName(text) != folder)
-        return ProgramFolder::unknown(
-            QStringLiteral("The name of the program's folder is not valid text in this system's "
-                           "character encoding: %1\nGive the folder a name of plain letters, "
-                           "and try again.")
-                .arg(text));
+        return ProgramFolder::unknown(QCoreApplication::translate("ProgramFolder",
+            "The name of the program's folder is not valid text in this system's "
+            "character encoding: %1\nGive the folder a name of plain letters, "
+            "and try again.")
+                                          .arg(text));
     return { text };
 }
 
