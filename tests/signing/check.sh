@@ -42,7 +42,7 @@ while IFS= read -r -d '' file; do
     verifies "$file" || fail "${file#"$stage/"} does not verify: $(cat "$scratch/verify.log")"
     signed+=("${file#"$stage/"}")
 done < <(find "$stage" "$setup" -type f \( -iname '*.exe' -o -iname '*.dll' \) -print0 | sort -z)
-for file in Velmora.exe Sweepwright.exe sweepwright-report.exe Qt6Core.dll libstdc++-6.dll \
+for file in Velmora.exe Sweepwright.exe remove-velmora.exe Qt6Core.dll libstdc++-6.dll \
     platforms/qwindows.dll "$setup"; do
     [[ " ${signed[*]} " == *" $file "* ]] || fail "$file was not signed"
 done
