@@ -6,7 +6,9 @@
 #
 # Signing: SIGN_CERTIFICATE names a PKCS#12 file (.pfx) whose password is in the environment
 # variable VELMORA_SIGN_PASSWORD, OSSLSIGNCODE the signing tool, and SIGN_TIMESTAMP, if not
-# empty, the address of an RFC 3161 time-stamp server.
+# empty, the address of an RFC 3161 time-stamp server. NSIS's plug-ins, which the installer
+# unpacks and loads while it runs, are signed too: copies of them, in STAGE's sibling folder
+# "plugins", which makensis is told to take instead of its own.
 file(REMOVE_RECURSE "${STAGE}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${STAGE}" --strip
     OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
@@ -61,10 +63,25 @@ function(sign file)
     file(RENAME "${file}.signed" "${file}")
 endfunction()
 
+set(plugins "")
 if(SIGN_CERTIFICATE)
     foreach(file IN LISTS binaries)
         sign("${STAGE}/${file}")
     endforeach()
+    execute_process(COMMAND "${MAKENSIS}" -HDRINFO OUTPUT_VARIABLE info COMMAND_ERROR_IS_FATAL ANY)
+    string(REGEX MATCH "NSISDIR=([^,\n]*)" _ "${info}")
+    get_filename_component(plugins "${STAGE}/../plugins" ABSOLUTE)
+    file(REMOVE_RECURSE "${plugins}")
+    file(GLOB nsis_plugins "${CMAKE_MATCH_1}/Plugins/amd64-unicode/*.dll")
+    if(NOT nsis_plugins)
+        message(FATAL_ERROR "NSIS's plug-ins were not found in ${CMAKE_MATCH_1}/Plugins/amd64-unicode.")
+    endif()
+    file(COPY ${nsis_plugins} DESTINATION "${plugins}")
+    file(GLOB copies "${plugins}/*.dll")
+    foreach(file IN LISTS copies)
+        sign("${file}")
+    endforeach()
+    set(plugins "-DPLUGINS=${plugins}")
 endif()
 
 set(bytes 0)
@@ -80,7 +97,7 @@ if(kilobytes GREATER limit)
 endif()
 
 execute_process(COMMAND "${MAKENSIS}" -V2 -NOCD "-DSTAGE=${STAGE}" "-DOUTFILE=${OUTFILE}"
-    "-DINSTALLED_KB=${kilobytes}" "${INSTALLER}" COMMAND_ERROR_IS_FATAL ANY)
+    "-DINSTALLED_KB=${kilobytes}" ${plugins} "${INSTALLER}" COMMAND_ERROR_IS_FATAL ANY)
 if(SIGN_CERTIFICATE)
     sign("${OUTFILE}")
 endif()
