@@ -88,6 +88,8 @@ resume_command() { string_value "$run_key" 'Velmora removal'; }
 install() {
     local words
     read -ra words <<<"/D=$programs\\$1"
+    # A removal cut short elsewhere would resume at the next log-on, and remove this install.
+    wine reg add "$run_key" /v 'Velmora removal' /d '"C:\\Old\\remove-velmora.exe" remove' /f >/dev/null 2>&1
     wine "$scratch/setup.exe" /S "${words[@]}" </dev/null >>"$scratch/wine.log" 2>&1 \
         || fail "the silent install into \"$1\" failed"
     installed="$(winepath -u "$programs\\$1" 2>/dev/null)"
@@ -97,6 +99,7 @@ install() {
         grep -q "^ *$value " <<<"$entry" || fail "the Uninstall key lacks $value"
     done
     [[ $(entry_value DisplayVersion) == "$version" ]] || fail "the entry's version is not $version"
+    [[ -z $(resume_command) ]] || fail "the installer left a removal to resume at the next log-on"
     [[ $(entry_value UninstallString) == "\"$windows_installed\\Sweepwright.exe\"" ]] \
         || fail "the entry's UninstallString is $(entry_value UninstallString)"
 }
@@ -268,6 +271,29 @@ faults)
     removal_ended "a library held"
     kill "$holder_pid"
     holder_pid=
+    # A library a program from elsewhere has loaded cannot be deleted, which only the deletion
+    # finds: none is deleted, and the entry is as it was.
+    wine "$holder" "$windows_installed\\libwinpthread-1.dll" 600 load >"$scratch/holder.log" 2>&1 &
+    holder_pid=$!
+    process fileholder || fail "the library loader did not start"
+    sleep 2
+    remove_from_entry
+    loaded="$(window_titled "$title" "$second")" || fail "nothing said that a library is in use"
+    still_installed "a removal with a library loaded"
+    [[ $(entry_value UninstallString) == "\"$windows_installed\\Sweepwright.exe\"" && -z $(resume_command) ]] \
+        || fail "a removal that deleted nothing left the entry or the log-on changed"
+    keys_to "$loaded" Return
+    removal_ended "a library loaded"
+    kill "$holder_pid"
+    holder_pid=
+    # A copy of the removal elsewhere removes nothing of this install.
+    cp "$installed/remove-velmora.exe" "$scratch/"
+    wine "$windows_scratch\\remove-velmora.exe" remove </dev/null >>"$scratch/wine.log" 2>&1 &
+    program_pid=$!
+    copy="$(window_titled "$title")" || fail "the copy of the removal said nothing"
+    keys_to "$copy" Return
+    removal_ended "a copy elsewhere"
+    still_installed "a copy of the removal elsewhere"
 
     # 3. An entry that cannot be deleted, for a key of someone else's below it: the rest goes,
     # and the entry names what removes Velmora, which stays, as does the command for the next
