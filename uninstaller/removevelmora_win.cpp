@@ -15,7 +15,8 @@
 //     another program keeps a file of it open without letting others delete it: the window names
 //     them, and the user tries again later.
 //  2. Every file is held for deletion, then the entry in Apps & features is pointed at this
-//     program, and the user's Run key made to start it at the next log-on.
+//     program, and the user's RunOnce key made to start it at the next log-on; each run of it
+//     sets that again, as Windows deletes it before it runs it.
 //  3. The files go all at once, or none does; then the Start-menu folder.
 //  4. The entry goes only once nothing else of ours is left; what is left is named.
 //  5. The last step (lastcleanup_win.cpp) removes this program, the script and the folder once
@@ -142,19 +143,22 @@ bool removeFiles(win32::DeletionHold &hold, const Removal &removal)
 {
     const std::wstring before = removal.registry.entryValue(L"UninstallString");
     const bool resumed = removal.registry.resumesAtLogon();
-    removal.registry.resumeAtLogon(removal.command);
-    if (!before.empty())
-        removal.registry.setEntryValue(L"UninstallString", removal.command);
-    const std::vector<std::wstring> refused = hold.deleteAll();
-    if (!refused.empty()) {
+    const bool wayBack = removal.registry.resumeAtLogon(removal.command)
+        && (before.empty() || removal.registry.setEntryValue(L"UninstallString", removal.command));
+    const std::vector<std::wstring> refused = wayBack ? hold.deleteAll() : std::vector<std::wstring>();
+    if (!wayBack || !refused.empty()) {
         if (!before.empty())
             removal.registry.setEntryValue(L"UninstallString", before);
         if (!resumed)
             removal.registry.stopResumingAtLogon();
-        reportNothingRemoved(L"Velmora has not been removed, because a program runs from these "
-                             L"of its files in "
-                + removal.folder + L":",
-            refused, L"Close it, then remove Velmora again from Apps & features.");
+        if (wayBack)
+            reportNothingRemoved(L"Velmora has not been removed, because a program runs from "
+                                 L"these of its files in "
+                    + removal.folder + L":",
+                refused, L"Close it, then remove Velmora again from Apps & features.");
+        else
+            tell(L"Velmora has not been removed: its entry in Apps & features, or your RunOnce key, "
+                 L"could not be changed, and a removal stopped halfway could not finish.");
         return false;
     }
     for (const std::wstring &file : removal.files) {

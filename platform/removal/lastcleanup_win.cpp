@@ -87,7 +87,7 @@ std::wstring prepareLastCleanup(const std::wstring &folder, const std::vector<st
     if (leaf.find(L'%') != std::wstring::npos)
         return L"The name of the folder " + folder + L" contains \"%\", which cmd.exe would "
                                                      L"read as part of a variable.";
-    const std::wstring takeBack = L"\"" + system + L"\\reg.exe\" delete \"HKCU\\" + userRunKey
+    const std::wstring takeBack = L"\"" + system + L"\\reg.exe\" delete \"HKCU\\" + userRunOnceKey
         + L"\" /v \"" + resumeValue + L"\" /f >nul 2>&1";
     std::wstring body;
     for (const int seconds : waits) {

@@ -6,7 +6,7 @@
 
 namespace win32 {
 
-const wchar_t userRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const wchar_t userRunOnceKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
 
 namespace {
 
@@ -74,7 +74,7 @@ bool RemovalRegistry::deleteEntry() const
 bool RemovalRegistry::resumeAtLogon(const std::wstring &command) const
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, userRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, userRunOnceKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
             &key, nullptr)
         != ERROR_SUCCESS)
         return false;
@@ -85,14 +85,14 @@ bool RemovalRegistry::resumeAtLogon(const std::wstring &command) const
 
 bool RemovalRegistry::resumesAtLogon() const
 {
-    return RegGetValueW(HKEY_CURRENT_USER, userRunKey, m_resumeValue.c_str(), RRF_RT_ANY,
+    return RegGetValueW(HKEY_CURRENT_USER, userRunOnceKey, m_resumeValue.c_str(), RRF_RT_ANY,
                nullptr, nullptr, nullptr)
         == ERROR_SUCCESS;
 }
 
 void RemovalRegistry::stopResumingAtLogon() const
 {
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, userRunKey, m_resumeValue.c_str());
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, userRunOnceKey, m_resumeValue.c_str());
 }
 
 } // namespace win32

@@ -76,7 +76,7 @@ std::wstring runValue(const std::wstring &name)
 {
     wchar_t value[1024] = {};
     DWORD bytes = sizeof(value);
-    if (RegGetValueW(HKEY_CURRENT_USER, win32::userRunKey, name.c_str(), RRF_RT_REG_SZ, nullptr,
+    if (RegGetValueW(HKEY_CURRENT_USER, win32::userRunOnceKey, name.c_str(), RRF_RT_REG_SZ, nullptr,
             value, &bytes)
         != ERROR_SUCCESS)
         return L"(none)";
