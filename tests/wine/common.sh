@@ -2,8 +2,10 @@
 # first): the checks of the tools, windows found by title and driven from the keyboard, the
 # wizard confirmed as a user confirms it, and Wine's processes of this run's prefix.
 
+# Says what failed, and keeps a picture of the screen as it was then.
 fail() {
     echo "FAIL: $*" >&2
+    import -window root "$scratch/failure.png" 2>/dev/null && echo "The screen: $scratch/failure.png" >&2
     exit 1
 }
 

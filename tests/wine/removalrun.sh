@@ -13,8 +13,7 @@
 #   removalrun.sh faults <build folder> <scratch folder> <fileholder.exe>
 #       A library held a moment, as a scanner holds it, then for good: the removal waits for the
 #       first, and for the second removes nothing and says so. An entry that cannot be deleted:
-#       everything else goes, and the entry and what it starts stay; at the next log-on, the
-#       removal ends.
+#       everything else goes, and the entry and what it starts stay, which then end the removal.
 #   removalrun.sh cut <build folder> <scratch folder> <fileholder.exe>
 #       Every process of the removal killed at once, at moments after YES: what is left is removed
 #       by the entry in Apps & features, by the next log-on, or nothing is left.
@@ -44,7 +43,7 @@ temp="$(winepath -u "$(known_folder TEMP)" 2>/dev/null)"
 [[ -n $temp && -d $temp ]] || fail "the prefix names no folder for temporary files"
 windows_scratch="$(winepath -w "$scratch" 2>/dev/null)"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
-run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\RunOnce'
 menu="$(winepath -u "$(known_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs\\Velmora" 2>/dev/null)"
 ours=(Velmora.exe Sweepwright.exe Sweepwright.cmd remove-velmora.exe Qt6Core.dll platforms/qwindows.dll)
 # The console's cmd.exe runs the script as the wizard started it; the removal's other processes
@@ -128,7 +127,7 @@ remove_from_entry() {
     command="$(entry_value UninstallString)"
     program="$(sed -n 's/^"\([^"]*\)".*/\1/p' <<<"$command")"
     [[ -n $program ]] || fail "Apps & features has no entry to remove Velmora with: \"$command\""
-    read -ra words <<<"${command#\"$program\"}"
+    read -ra words <<<"${command#"\"$program\""}"
     export WINEPATH
     WINEPATH="$(winepath -w "$planted" 2>/dev/null)"
     if [[ $program == *Sweepwright.exe ]]; then
@@ -139,14 +138,22 @@ remove_from_entry() {
     fi
     unset WINEPATH
 }
-# A log-on: Wine's wineboot runs the user's Run key, as Windows does when they sign in. Waits
-# until the removal it resumes has left nothing, two minutes at most.
+# A log-on, as Explorer carries out the user's RunOnce key (Wine's wineboot runs only the Run
+# key): the value is deleted, then its command run, if its program is there. Waits until the
+# removal it resumes has left nothing, two minutes at most.
 log_on() {
-    wine wineboot </dev/null >>"$scratch/wine.log" 2>&1
-    for _ in $(seq 120); do
-        [[ ! -e $installed && -z $(resume_command) ]] && break
-        sleep 1
-    done
+    local command program words
+    command="$(resume_command)"
+    program="$(sed -n 's/^"\([^"]*\)".*/\1/p' <<<"$command")"
+    read -ra words <<<"${command#"\"$program\""}"
+    wine reg delete "$run_key" /v 'Velmora removal' /f >/dev/null 2>&1
+    if [[ -f $(winepath -u "$program" 2>/dev/null) ]]; then
+        wine "$program" "${words[@]}" </dev/null >>"$scratch/wine.log" 2>&1 &
+        for _ in $(seq 120); do
+            [[ ! -e $installed && -z $(resume_command) ]] && break
+            sleep 1
+        done
+    fi
     removal_ended "resumed at log-on"
 }
 # Ends the script's console as closing its window does.
@@ -311,9 +318,10 @@ faults)
         || fail "the removal left: $left"
     [[ ! -e $menu ]] || fail "the Start-menu folder is still there"
     wine reg delete "$key\\Theirs" /f >/dev/null 2>&1
-    log_on
-    nothing_left "the removal resumed at log-on"
-    echo "A library held a moment waited for; held for good, nothing removed; an entry left, and the log-on ended the removal."
+    remove_from_entry
+    removal_ended "run again from the entry"
+    nothing_left "the removal run again from the entry"
+    echo "A library held a moment waited for; held for good or loaded, nothing removed; an entry left, and run again from it."
     ;;
 cut)
     # Killed as a power cut or a forced log-off ends them; then what is left is removed as it
