@@ -230,8 +230,12 @@ TEST_CASE("the last step removes what is left once released, and runs nothing pl
         for (const std::wstring &file : row.files)
             std::ofstream((folder + L"\\" + file).c_str(), std::ios::binary) << "ours";
         registry.resumeAtLogon(L"resume");
-        // Held for two seconds, as the removal program and the console hold theirs.
+        // The program held for two seconds, as the removal holds its own; the folder two more,
+        // as the console the script ran in holds its working folder a moment longer.
         const HANDLE running = openShared(folder + L"\\remove-velmora.exe", FILE_SHARE_READ);
+        const HANDLE console = CreateFileW(folder.c_str(), GENERIC_READ,
+            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+            nullptr);
 
         win32::LastCleanup cleanup;
         CHECK_EQUAL(win32::prepareLastCleanup(folder, { L"remove-velmora.exe", L"Sweepwright.cmd" },
@@ -241,6 +245,8 @@ TEST_CASE("the last step removes what is left once released, and runs nothing pl
         Sleep(2000);
         CHECK(registry.resumesAtLogon());
         CloseHandle(running);
+        Sleep(2000);
+        CloseHandle(console);
 
         CHECK(waitFor([&] { return !registry.resumesAtLogon(); }));
         CHECK_EQUAL(win32::exists(folder), !row.folderToo);
