@@ -11,9 +11,11 @@
 #       Velmora running: nothing is removed; once it is closed, all is. Each time the script's
 #       console is ended halfway.
 #   removalrun.sh faults <build folder> <scratch folder> <fileholder.exe>
-#       A library held a moment, as a scanner holds it, then for good: the removal waits for the
-#       first, and for the second removes nothing and says so. An entry that cannot be deleted:
-#       everything else goes, and the entry and what it starts stay, which then end the removal.
+#       A library held a moment (12 s), as a scanner holds it, then for good: the removal waits
+#       for the first, and for the second removes nothing and says so; so does a library loaded
+#       by a program from elsewhere, and a copy of the removal run from elsewhere. An entry that
+#       cannot be deleted: everything else goes, and the entry and what it starts stay, which
+#       then end the removal.
 #   removalrun.sh cut <build folder> <scratch folder> <fileholder.exe>
 #       Every process of the removal killed at once, at moments after YES: what is left is removed
 #       by the entry in Apps & features, by the next log-on, or nothing is left.
@@ -176,11 +178,13 @@ installer)
     [[ ! -e $(winepath -u "$programs\\100%OS%" 2>/dev/null) ]] || fail "the refused folder was made"
     wine reg query "$key" >/dev/null 2>&1 && fail "the refused install wrote its entry"
 
-    # The Start menu where a policy put it: the shortcuts go there, and are removed there.
+    # The Start menu where a policy put it: the shortcuts go there, and are removed there, even
+    # once the policy has put the menu back.
     folders='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders'
     move_menu() { wine reg add "$folders" /v Programs /t REG_EXPAND_SZ /d "$1" /f >/dev/null 2>&1; }
     move_menu '%USERPROFILE%\Moved Menu'
-    trap 'move_menu "%USERPROFILE%\AppData\Roaming\Microsoft\Windows\Start Menu\Programs"; unplant; cleanup' EXIT
+    menu_back() { move_menu '%USERPROFILE%\AppData\Roaming\Microsoft\Windows\Start Menu\Programs'; }
+    trap 'menu_back; unplant; cleanup' EXIT
     default_menu="$menu"
     menu="$(winepath -u "$(known_folder USERPROFILE)\\Moved Menu\\Velmora" 2>/dev/null)"
 
@@ -193,6 +197,7 @@ installer)
     install '50%OS% off\Ωμέγα 日本 odd & (x) ^ !'
     [[ ! -e $default_menu ]] || fail "the shortcuts were made where the Start menu is not"
     [[ $(entry_value StartMenuFolder) == "$(winepath -w "$menu")" ]] || fail "the entry does not name the Start menu's folder"
+    menu_back
     printf 'mine\r\n' >"$installed/my notes.txt"
     mkdir "$installed/photos"
     for number in $(seq 100); do
@@ -226,6 +231,7 @@ installer)
     [[ $left == "./Velmora removal report.txt ./my notes.txt ./photos " ]] || fail "the removal left behind: $left"
     rm -rf "$installed"
     nothing_left "the removal"
+    menu="$default_menu"
 
     # 2. Velmora started from its shortcut and left running: nothing is removed, the window says
     # so, and the console is closed meanwhile. Once Velmora is closed, the console is closed the
@@ -258,7 +264,7 @@ faults)
     # 1. A library held a moment, then the removal as usual; 2. held for good: nothing removed.
     install 'odd & (x) ^ !'
     windows_library="$windows_installed\\Qt6Widgets.dll"
-    wine "$holder" "$windows_library" 6 >"$scratch/holder.log" 2>&1 &
+    wine "$holder" "$windows_library" 12 >"$scratch/holder.log" 2>&1 &
     holder_pid=$!
     process fileholder || fail "the file holder did not start"
     remove_from_entry
