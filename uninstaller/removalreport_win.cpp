@@ -88,8 +88,8 @@ void tell(const std::wstring &text)
     MessageBoxW(nullptr, text.c_str(), title, MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
 }
 
-void reportNothingRemoved(const std::wstring &heading, const std::vector<std::wstring> &names,
-    const std::wstring &advice)
+void reportNothingRemoved(
+    const std::wstring &heading, const std::vector<std::wstring> &names, const std::wstring &advice)
 {
     std::wstring window;
     std::wstring list;

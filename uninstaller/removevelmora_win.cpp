@@ -145,7 +145,8 @@ bool removeFiles(win32::DeletionHold &hold, const Removal &removal)
     const bool resumed = removal.registry.resumesAtLogon();
     const bool wayBack = removal.registry.resumeAtLogon(removal.command)
         && (before.empty() || removal.registry.setEntryValue(L"UninstallString", removal.command));
-    const std::vector<std::wstring> refused = wayBack ? hold.deleteAll() : std::vector<std::wstring>();
+    const std::vector<std::wstring> refused
+        = wayBack ? hold.deleteAll() : std::vector<std::wstring>();
     if (!wayBack || !refused.empty()) {
         if (!before.empty())
             removal.registry.setEntryValue(L"UninstallString", before);
@@ -157,14 +158,16 @@ bool removeFiles(win32::DeletionHold &hold, const Removal &removal)
                     + removal.folder + L":",
                 refused, L"Close it, then remove Velmora again from Apps & features.");
         else
-            tell(L"Velmora has not been removed: its entry in Apps & features, or your RunOnce key, "
-                 L"could not be changed, and a removal stopped halfway could not finish.");
+            tell(
+                L"Velmora has not been removed: its entry in Apps & features, or your RunOnce key, "
+                L"could not be changed, and a removal stopped halfway could not finish.");
         return false;
     }
     for (const std::wstring &file : removal.files) {
         const std::size_t end = file.find_last_of(L'\\');
         if (end != std::wstring::npos)
-            RemoveDirectoryW(win32::unlimited(removal.folder + L"\\" + file.substr(0, end)).c_str());
+            RemoveDirectoryW(
+                win32::unlimited(removal.folder + L"\\" + file.substr(0, end)).c_str());
     }
     if (!removal.menu.empty()) {
         for (const wchar_t *shortcut : { L"\\Velmora.lnk", L"\\Sweepwright.lnk" })
@@ -202,12 +205,12 @@ void cleanUpLast(const Removal &removal, bool folderToo)
         const unsigned long error = win32::startLastCleanup(cleanup);
         if (error == 0)
             return;
-        refusal = L"The command interpreter " + cleanup.application
-            + L" could not be started: " + win32::systemMessage(error);
+        refusal = L"The command interpreter " + cleanup.application + L" could not be started: "
+            + win32::systemMessage(error);
     }
     removal.registry.stopResumingAtLogon();
-    tell(L"Velmora has been removed, but for " + std::wstring(programName) + L" and "
-        + scriptName + L" in " + removal.folder + L". Delete them yourself.\n\n" + refusal);
+    tell(L"Velmora has been removed, but for " + std::wstring(programName) + L" and " + scriptName
+        + L" in " + removal.folder + L". Delete them yourself.\n\n" + refusal);
 }
 
 int removeVelmora(Removal &removal)
@@ -215,8 +218,10 @@ int removeVelmora(Removal &removal)
     // A copy of this program elsewhere would otherwise take the entry of the Velmora installed.
     const std::wstring installed = removal.registry.entryValue(L"InstallLocation");
     if (!installed.empty() && !win32::sameFolder(installed, removal.folder)) {
-        tell(L"Velmora is installed in " + installed + L", and this program removes only the "
-            L"Velmora of its own folder, " + removal.folder + L". Nothing has been removed.");
+        tell(L"Velmora is installed in " + installed
+            + L", and this program removes only the "
+              L"Velmora of its own folder, "
+            + removal.folder + L". Nothing has been removed.");
         return 1;
     }
     win32::DeletionHold hold;
@@ -240,7 +245,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     int count = 0;
     wchar_t **arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    const bool asked = arguments != nullptr && count == 2 && std::wstring(arguments[1]) == L"remove";
+    const bool asked
+        = arguments != nullptr && count == 2 && std::wstring(arguments[1]) == L"remove";
     LocalFree(arguments);
     if (!asked) {
         tell(L"remove-velmora.exe removes Velmora only when Sweepwright.cmd starts it. Remove "

@@ -49,8 +49,9 @@ namespace {
     // One try: waits while anything is left, removes what it can, and once nothing is left
     // takes the resume command back and ends. Each part is a group of its own, and the commands
     // of an "if" one too: Windows' cmd.exe gives an "if" every command after it, Wine's only the
-    // first, and Wine's ends a "for" body at "&", so the tries are written out, not looped. Every program is named by its path in the
-    // system folder: a bare name is looked for in the working folder and on PATH first.
+    // first, and Wine's ends a "for" body at "&", so the tries are written out, not looped. Every
+    // program is named by its path in the system folder: a bare name is looked for in the working
+    // folder and on PATH first.
     std::wstring oneTry(const std::wstring &leaf, const std::vector<std::wstring> &names,
         bool folderToo, const std::wstring &system, const std::wstring &takeBack, int seconds)
     {
@@ -85,8 +86,9 @@ std::wstring prepareLastCleanup(const std::wstring &folder, const std::vector<st
         return L"The folder " + folder + L" is the root of a drive.";
     const std::wstring leaf = folder.substr(end + 1);
     if (leaf.find(L'%') != std::wstring::npos)
-        return L"The name of the folder " + folder + L" contains \"%\", which cmd.exe would "
-                                                     L"read as part of a variable.";
+        return L"The name of the folder " + folder
+            + L" contains \"%\", which cmd.exe would "
+              L"read as part of a variable.";
     const std::wstring takeBack = L"\"" + system + L"\\reg.exe\" delete \"HKCU\\" + userRunOnceKey
         + L"\" /v \"" + resumeValue + L"\" /f >nul 2>&1";
     std::wstring body;

@@ -20,8 +20,8 @@ struct LastCleanup
 
 // Prepares the removal of names (files directly in folder) and, if folderToo, of the folder
 // once it is empty, through the cmd.exe of the system folder system; the resume command is the
-// value resumeValue of the user's RunOnce key. Returns the reason in words when that cannot be done,
-// and leaves cleanup as it was; the empty text when cleanup is ready.
+// value resumeValue of the user's RunOnce key. Returns the reason in words when that cannot be
+// done, and leaves cleanup as it was; the empty text when cleanup is ready.
 std::wstring prepareLastCleanup(const std::wstring &folder, const std::vector<std::wstring> &names,
     bool folderToo, const std::wstring &resumeValue, const std::wstring &system,
     LastCleanup &cleanup);

@@ -14,8 +14,8 @@ namespace {
     {
         std::wstring result(MAX_PATH, L'\0');
         for (;;) {
-            const DWORD length = GetLongPathNameW(
-                path.c_str(), result.data(), static_cast<DWORD>(result.size()));
+            const DWORD length
+                = GetLongPathNameW(path.c_str(), result.data(), static_cast<DWORD>(result.size()));
             if (length == 0)
                 return path;
             if (length < result.size()) {

@@ -40,7 +40,8 @@ public:
     // Holds each of names that exists in folder. A file another program keeps open without
     // letting others delete it (a scanner, an indexer, a backup) cannot be held: returns those
     // names, and then holds nothing.
-    std::vector<std::wstring> take(const std::wstring &folder, const std::vector<std::wstring> &names);
+    std::vector<std::wstring> take(
+        const std::wstring &folder, const std::vector<std::wstring> &names);
 
     // Deletes every held file, in the order they were named, or none of them: returns the names
     // that cannot be deleted (a program or library that a program runs from), and then still

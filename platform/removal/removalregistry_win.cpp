@@ -21,8 +21,7 @@ namespace {
 } // namespace
 
 RemovalRegistry::RemovalRegistry(std::wstring entry, std::wstring resumeValue)
-    : m_entry(std::move(entry))
-    , m_resumeValue(std::move(resumeValue))
+    : m_entry(std::move(entry)), m_resumeValue(std::move(resumeValue))
 {
 }
 
@@ -39,14 +38,14 @@ std::wstring RemovalRegistry::entryValue(const std::wstring &name) const
 {
     DWORD bytes = 0;
     const DWORD flags = RRF_RT_REG_SZ | RRF_NOEXPAND;
-    if (RegGetValueW(HKEY_CURRENT_USER, m_entry.c_str(), name.c_str(), flags, nullptr, nullptr,
-            &bytes)
+    if (RegGetValueW(
+            HKEY_CURRENT_USER, m_entry.c_str(), name.c_str(), flags, nullptr, nullptr, &bytes)
         != ERROR_SUCCESS)
         return {};
     std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
     bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-    if (RegGetValueW(HKEY_CURRENT_USER, m_entry.c_str(), name.c_str(), flags, nullptr,
-            value.data(), &bytes)
+    if (RegGetValueW(
+            HKEY_CURRENT_USER, m_entry.c_str(), name.c_str(), flags, nullptr, value.data(), &bytes)
         != ERROR_SUCCESS)
         return {};
     value.resize(wcsnlen(value.c_str(), value.size()));
@@ -56,8 +55,7 @@ std::wstring RemovalRegistry::entryValue(const std::wstring &name) const
 bool RemovalRegistry::setEntryValue(const std::wstring &name, const std::wstring &value) const
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, m_entry.c_str(), 0, KEY_SET_VALUE, &key)
-        != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, m_entry.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
         return false;
     const bool set = setString(key, name, value);
     RegCloseKey(key);
@@ -74,8 +72,8 @@ bool RemovalRegistry::deleteEntry() const
 bool RemovalRegistry::resumeAtLogon(const std::wstring &command) const
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, userRunOnceKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-            &key, nullptr)
+    if (RegCreateKeyExW(
+            HKEY_CURRENT_USER, userRunOnceKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr)
         != ERROR_SUCCESS)
         return false;
     const bool set = setString(key, m_resumeValue, command);

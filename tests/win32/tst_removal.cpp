@@ -105,8 +105,8 @@ TEST_CASE("a file held without letting others delete it is named, and nothing is
         { "a scanner that lets others read and write", FILE_SHARE_READ | FILE_SHARE_WRITE, true },
         { "a reader that lets others read", FILE_SHARE_READ, true },
         { "a program that shares nothing", 0, true },
-        { "a scanner that lets others delete", FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-            false },
+        { "a scanner that lets others delete",
+            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, false },
     };
     for (const Row &row : rows) {
         std::printf("  row: %s\n", row.name);
@@ -115,7 +115,8 @@ TEST_CASE("a file held without letting others delete it is named, and nothing is
         const HANDLE scanner = openShared(folder + L"\\platforms\\qwindows.dll", row.share);
         CHECK(scanner != INVALID_HANDLE_VALUE);
         win32::DeletionHold hold;
-        const Names refused = hold.take(folder, { L"Velmora.exe", L"platforms\\qwindows.dll", L"missing.dll" });
+        const Names refused
+            = hold.take(folder, { L"Velmora.exe", L"platforms\\qwindows.dll", L"missing.dll" });
         CHECK_EQUAL(refused, row.refused ? Names { L"platforms\\qwindows.dll" } : Names {});
         // Held, nobody may open it unless they let it be deleted; let go, anybody may.
         const HANDLE other = openShared(folder + L"\\Velmora.exe", FILE_SHARE_READ);
@@ -131,7 +132,8 @@ TEST_CASE("a file held without letting others delete it is named, and nothing is
 
 TEST_CASE("a program running from the folder is named, and no file is deleted until it ends")
 {
-    const std::wstring folder = freshFolder(L"running", { L"Qt6Core.dll", L"Velmora removal report.txt" });
+    const std::wstring folder
+        = freshFolder(L"running", { L"Qt6Core.dll", L"Velmora removal report.txt" });
     const std::wstring elsewhere = freshFolder(L"elsewhere");
     PROCESS_INFORMATION velmora = startSleeper(folder, L"Velmora.exe", 20);
 
@@ -158,7 +160,8 @@ TEST_CASE("what else lies in the folder: the user's files and empty folders, not
 {
     const std::wstring folder = freshFolder(L"besides",
         { L"Velmora.exe", L"my notes.txt", L"platforms\\", L"platforms\\QWINDOWS.DLL",
-            L"platforms\\mine.dll", L"styles\\", L"photos\\", L"photos\\a\\", L"photos\\a\\b.jpg" });
+            L"platforms\\mine.dll", L"styles\\", L"photos\\", L"photos\\a\\",
+            L"photos\\a\\b.jpg" });
     Names found = win32::filesBesides(folder, { L"velmora.exe", L"platforms\\qwindows.dll" });
     std::sort(found.begin(), found.end());
     CHECK_EQUAL(found,
@@ -178,8 +181,8 @@ TEST_CASE("the entry and the command of the next log-on: made, taken back, kept 
     CHECK(registry.deleteEntry()); // gone already
 
     HKEY key = nullptr;
-    RegCreateKeyExW(HKEY_CURRENT_USER, testEntry.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-        nullptr);
+    RegCreateKeyExW(
+        HKEY_CURRENT_USER, testEntry.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
     RegCloseKey(key);
     CHECK(registry.setEntryValue(L"UninstallString", L"\"C:\\50%OS%\\remove-velmora.exe\" remove"));
     CHECK_EQUAL(registry.entryValue(L"UninstallString"),
@@ -224,7 +227,8 @@ TEST_CASE("the last step removes what is left once released, and runs nothing pl
         // would run what is planted beside the folder, where the step stands.
         const std::wstring parent = freshFolder(L"50%OS% %i");
         for (const wchar_t *planted : { L"\\ping.bat", L"\\reg.bat" })
-            std::ofstream((parent + planted).c_str(), std::ios::binary) << "@echo ran> planted.txt\r\n";
+            std::ofstream((parent + planted).c_str(), std::ios::binary)
+                << "@echo ran> planted.txt\r\n";
         const std::wstring folder = parent + L"\\\x03A9\x03BC\x03AD\x03B3\x03B1 odd & (x) ^ !";
         CreateDirectoryW(folder.c_str(), nullptr);
         for (const std::wstring &file : row.files)
@@ -233,9 +237,9 @@ TEST_CASE("the last step removes what is left once released, and runs nothing pl
         // The program held for two seconds, as the removal holds its own; the folder two more,
         // as the console the script ran in holds its working folder a moment longer.
         const HANDLE running = openShared(folder + L"\\remove-velmora.exe", FILE_SHARE_READ);
-        const HANDLE console = CreateFileW(folder.c_str(), GENERIC_READ,
-            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
-            nullptr);
+        const HANDLE console
+            = CreateFileW(folder.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 
         win32::LastCleanup cleanup;
         CHECK_EQUAL(win32::prepareLastCleanup(folder, { L"remove-velmora.exe", L"Sweepwright.cmd" },
@@ -266,7 +270,8 @@ TEST_CASE("a last step cmd.exe cannot take is refused, and changes nothing")
         std::wstring reason;
     };
     const Row rows[] = {
-        { "a \"%\" in the folder's own name", L"C:\\Programs\\100%OS%", L"C:\\windows\\system32", L"\"%\"" },
+        { "a \"%\" in the folder's own name", L"C:\\Programs\\100%OS%", L"C:\\windows\\system32",
+            L"\"%\"" },
         { "a network share", L"\\\\server\\share\\Velmora", L"C:\\windows\\system32", L"network" },
         { "a drive's root", L"C:\\", L"C:\\windows\\system32", L"root" },
         { "no system folder", L"C:\\Programs\\Velmora", L"", L"interpreter" },
@@ -288,7 +293,7 @@ TEST_CASE("a last step cmd.exe cannot take is refused, and changes nothing")
     CHECK(cleanup.commandLine.find(L"%OS%") == std::wstring::npos);
     CHECK_EQUAL(cleanup.application, std::wstring(L"C:\\windows\\system32\\cmd.exe"));
     CHECK(win32::prepareLastCleanup(L"C:\\Velmora", { L"remove-velmora.exe" }, true, testResume,
-              L"C:\\windows\\system32", cleanup)
+        L"C:\\windows\\system32", cleanup)
               .empty());
     CHECK_EQUAL(cleanup.workingFolder, std::wstring(L"C:\\"));
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VelmoraTest");

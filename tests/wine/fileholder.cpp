@@ -20,7 +20,8 @@ int wmain(int argc, wchar_t **argv)
     if (argc == 4) {
         // Mapped as the loader maps it, without running any of it.
         if (LoadLibraryExW(argv[1], nullptr, DONT_RESOLVE_DLL_REFERENCES) == nullptr) {
-            std::fprintf(stderr, "fileholder: cannot load the library (error %lu)\n", GetLastError());
+            std::fprintf(
+                stderr, "fileholder: cannot load the library (error %lu)\n", GetLastError());
             return 1;
         }
         Sleep(seconds * 1000);
