@@ -166,7 +166,10 @@ close_console() {
 }
 removal_ended() {
     program_pid=
-    process "$removal" ended || fail "the removal did not end ($1)"
+    process "$removal" ended || fail "the removal did not end ($1): $(for pid in $(processes "$removal"); do
+        tr '\0' ' ' <"/proc/$pid/cmdline"
+        echo
+    done)"
 }
 
 case "$mode" in
@@ -336,7 +339,11 @@ cut)
         install 'odd & (x) ^ !'
         remove_from_entry
         sleep "$moment"
-        for pid in $(processes 'Sweepwright|remove-velmora'); do kill -KILL "$pid" 2>/dev/null || true; done
+        # Again for a second: a process started the instant before is killed too.
+        for _ in 1 2 3 4 5; do
+            for pid in $(processes 'Sweepwright|remove-velmora'); do kill -KILL "$pid" 2>/dev/null || true; done
+            sleep 0.2
+        done
         removal_ended "killed $moment s after YES"
         how="nothing was left"
         if wine reg query "$key" >/dev/null 2>&1; then
