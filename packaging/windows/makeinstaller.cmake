@@ -1,22 +1,22 @@
 # Makes the Windows installer: lays the installation down in STAGE with the install rules of the
-# build folder BUILD, checks that Sweepwright.cmd (SCRIPT) removes exactly what is there and that
-# every program and library in it is stripped (OBJDUMP) and the whole no larger than
-# MAX_INSTALLED_MB, signs them when SIGN_CERTIFICATE is given, runs MAKENSIS on INSTALLER to
-# write OUTFILE, checks that it is no larger than MAX_INSTALLER_MB, and signs it too.
+# build folder BUILD, checks that the list remove-velmora.exe is built with (LIST) names exactly
+# what is there and that every program and library in it is stripped (OBJDUMP) and the whole no
+# larger than MAX_INSTALLED_MB, signs them when SIGN_CERTIFICATE is given, runs MAKENSIS on
+# INSTALLER to write OUTFILE, checks that it is no larger than MAX_INSTALLER_MB, and signs it too.
 #
 # Signing: SIGN_CERTIFICATE names a PKCS#12 file (.pfx) whose password is in the environment
 # variable VELMORA_SIGN_PASSWORD, OSSLSIGNCODE the signing tool, and SIGN_TIMESTAMP, if not
-# empty, the address of an RFC 3161 time-stamp server.
+# empty, the address of an RFC 3161 time-stamp server. NSIS's plug-ins, which the installer
+# unpacks and loads while it runs, are signed too: copies of them, in STAGE's sibling folder
+# "plugins", which makensis is told to take instead of its own.
 file(REMOVE_RECURSE "${STAGE}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${STAGE}" --strip
     OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
 
-# The script's list, as it names the files: separated by blanks, folders by backslashes.
-file(STRINGS "${SCRIPT}" line REGEX "^set \"files=")
-string(REGEX REPLACE "^set \"files=([^\"]*)\".*" "\\1" listed "${line}")
-string(REPLACE "\\" "/" listed "${listed}")
-separate_arguments(listed)
-list(APPEND listed Sweepwright.cmd sweepwright-report.exe)
+# The list, one file a line, folders separated by backslashes; and the removal's own two files.
+file(STRINGS "${LIST}" listed REGEX "^[^#]")
+list(TRANSFORM listed REPLACE "\\\\" "/")
+list(APPEND listed Sweepwright.cmd remove-velmora.exe)
 list(SORT listed CASE INSENSITIVE)
 file(GLOB_RECURSE staged LIST_DIRECTORIES false RELATIVE "${STAGE}" "${STAGE}/*")
 list(SORT staged CASE INSENSITIVE)
@@ -25,10 +25,10 @@ if(NOT listed STREQUAL staged)
     list(REMOVE_ITEM missing ${listed})
     set(extra ${listed})
     list(REMOVE_ITEM extra ${staged})
-    message(FATAL_ERROR "Sweepwright.cmd and the installer disagree on what is installed.\n"
-        "  Installed, but not removed by the script: ${missing}\n"
-        "  Removed by the script, but not installed: ${extra}\n"
-        "Mend the list \"files\" in packaging/windows/Sweepwright.cmd.")
+    message(FATAL_ERROR "remove-velmora.exe and the installer disagree on what is installed.\n"
+        "  Installed, but not removed: ${missing}\n"
+        "  Removed, but not installed: ${extra}\n"
+        "Mend the list ${LIST}.")
 endif()
 
 # Every program and library without its debugging sections (OBJDUMP lists them).
@@ -63,10 +63,25 @@ function(sign file)
     file(RENAME "${file}.signed" "${file}")
 endfunction()
 
+set(plugins "")
 if(SIGN_CERTIFICATE)
     foreach(file IN LISTS binaries)
         sign("${STAGE}/${file}")
     endforeach()
+    execute_process(COMMAND "${MAKENSIS}" -HDRINFO OUTPUT_VARIABLE info COMMAND_ERROR_IS_FATAL ANY)
+    string(REGEX MATCH "NSISDIR=([^,\n]*)" _ "${info}")
+    get_filename_component(plugins "${STAGE}/../plugins" ABSOLUTE)
+    file(REMOVE_RECURSE "${plugins}")
+    file(GLOB nsis_plugins "${CMAKE_MATCH_1}/Plugins/amd64-unicode/*.dll")
+    if(NOT nsis_plugins)
+        message(FATAL_ERROR "NSIS's plug-ins were not found in ${CMAKE_MATCH_1}/Plugins/amd64-unicode.")
+    endif()
+    file(COPY ${nsis_plugins} DESTINATION "${plugins}")
+    file(GLOB copies "${plugins}/*.dll")
+    foreach(file IN LISTS copies)
+        sign("${file}")
+    endforeach()
+    set(plugins "-DPLUGINS=${plugins}")
 endif()
 
 set(bytes 0)
@@ -82,7 +97,7 @@ if(kilobytes GREATER limit)
 endif()
 
 execute_process(COMMAND "${MAKENSIS}" -V2 -NOCD "-DSTAGE=${STAGE}" "-DOUTFILE=${OUTFILE}"
-    "-DINSTALLED_KB=${kilobytes}" "${INSTALLER}" COMMAND_ERROR_IS_FATAL ANY)
+    "-DINSTALLED_KB=${kilobytes}" ${plugins} "${INSTALLER}" COMMAND_ERROR_IS_FATAL ANY)
 if(SIGN_CERTIFICATE)
     sign("${OUTFILE}")
 endif()

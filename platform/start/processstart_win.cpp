@@ -72,14 +72,20 @@ std::wstring systemFolder()
 // cmd.exe parses its command line itself, and "&", "|", "(" or "^" in an unquoted path would be
 // read as commands. "/d" keeps AutoRun commands from the registry out, "/v:off" keeps "!" in a
 // path from being expanded, and the path goes in a second pair of quotes, which "/c" strips,
-// leaving it quoted as one word. Inside quotes "%" still expands and cannot be escaped, so a
-// path with one is refused rather than changed. The interpreter is the system folder's, not one
-// found on the search path or in the working folder, where anyone could have put a program of
-// that name.
+// leaving it quoted as one word. Inside quotes "%" still expands and cannot be escaped (Wine's
+// cmd.exe even expands it again in what a variable expands to), so the script is named
+// relative to its folder, which it runs in: its folder's path, "%" and all, never passes
+// through cmd.exe. A network share cannot be cmd.exe's working folder, so a script there is
+// named by its full path, and refused if that holds a "%". The interpreter is the system
+// folder's, not one found on the search path or in the working folder, where anyone could have
+// put a program of that name.
 std::wstring prepareScriptStart(
     const std::wstring &script, const std::wstring &folder, ProcessStart &start)
 {
-    if (script.find_first_of(L"%\"") != std::wstring::npos)
+    const std::wstring scriptFolder = folderOf(script);
+    const std::wstring name = script.substr(script.find_last_of(L"\\/") + 1);
+    const bool network = !script.empty() && isSeparator(script[0]);
+    if ((network ? script : name).find_first_of(L"%\"") != std::wstring::npos)
         return L"The path of the command script contains \"%\" or a quote: " + script;
     // The interpreter starts even when the script is missing, so its absence is found here.
     if (!isFile(script))
@@ -87,8 +93,9 @@ std::wstring prepareScriptStart(
     if (folder.empty())
         return L"The command interpreter was not found.";
     start.application = folder + L"\\cmd.exe";
-    start.commandLine = L"\"" + start.application + L"\" /d /v:off /c \"\"" + script + L"\"\"";
-    start.workingFolder = folderOf(script);
+    const std::wstring named = network ? script : L".\\" + name;
+    start.commandLine = L"\"" + start.application + L"\" /d /v:off /c \"\"" + named + L"\"\"";
+    start.workingFolder = scriptFolder;
     return {};
 }
 

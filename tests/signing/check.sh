@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # The installer made as the build makes it, but signed, with a certificate made here and thrown
-# away: every program and library it installs and the installer itself must verify against that
-# certificate, and the build's own unsigned programs must not.
+# away: the installer, and every program and library inside it as 7-Zip unpacks it (what it
+# installs, and NSIS's plug-ins, which it unpacks and loads while it runs), must verify against
+# that certificate, and the build's own unsigned programs must not.
 #
-#   check.sh <osslsigncode> <scratch folder> <cmake> <arguments of makeinstaller.cmake...> \
-#            -P <makeinstaller.cmake>
+#   check.sh <osslsigncode> <7-Zip> <scratch folder> <cmake> \
+#            <arguments of makeinstaller.cmake...> -P <makeinstaller.cmake>
 set -euo pipefail
 
 osslsigncode="$1"
-scratch="$2"
-shift 2
+sevenzip="$2"
+scratch="$3"
+shift 3
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -37,13 +39,16 @@ setup="$scratch/Velmora-signed.exe"
 verifies() {
     "$osslsigncode" verify -CAfile "$scratch/certificate.pem" -in "$1" >"$scratch/verify.log" 2>&1
 }
+unpacked="$scratch/unpacked"
+"$sevenzip" x -y -o"$unpacked" "$setup" >"$scratch/unpack.log" 2>&1 \
+    || fail "7-Zip could not unpack the installer: $(cat "$scratch/unpack.log")"
 signed=()
 while IFS= read -r -d '' file; do
-    verifies "$file" || fail "${file#"$stage/"} does not verify: $(cat "$scratch/verify.log")"
-    signed+=("${file#"$stage/"}")
-done < <(find "$stage" "$setup" -type f \( -iname '*.exe' -o -iname '*.dll' \) -print0 | sort -z)
-for file in Velmora.exe Sweepwright.exe sweepwright-report.exe Qt6Core.dll libstdc++-6.dll \
-    platforms/qwindows.dll "$setup"; do
+    verifies "$file" || fail "${file#"$unpacked/"} does not verify: $(cat "$scratch/verify.log")"
+    signed+=("${file#"$unpacked/"}")
+done < <(find "$unpacked" "$setup" -type f \( -iname '*.exe' -o -iname '*.dll' \) -print0 | sort -z)
+for file in Velmora.exe Sweepwright.exe remove-velmora.exe Qt6Core.dll libstdc++-6.dll \
+    platforms/qwindows.dll '$PLUGINSDIR/System.dll' "$setup"; do
     [[ " ${signed[*]} " == *" $file "* ]] || fail "$file was not signed"
 done
 build="$(sed -n 's/^-DBUILD=//p' < <(printf '%s\n' "$@"))"

@@ -73,6 +73,14 @@ inline std::string printable(const std::wstring &text)
     return printable(std::u16string(text.begin(), text.end()));
 }
 
+inline std::string printable(const std::vector<std::wstring> &names)
+{
+    std::string out = "{";
+    for (const std::wstring &name : names)
+        out += (out.size() > 1 ? ", " : "") + printable(name);
+    return out + "}";
+}
+
 template<typename T>
 std::string printable(const T &value)
 {

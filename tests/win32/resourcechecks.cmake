@@ -17,7 +17,7 @@ set(velmora_icon 32x32x1 32x32x4 16x16x4 ${true_colour_icon})
 set(sweepwright_icon 48x48x8 32x32x8 16x16x8 ${true_colour_icon})
 set(Velmora_icon ${velmora_icon})
 set(Sweepwright_icon ${sweepwright_icon})
-set(sweepwright-report_icon ${sweepwright_icon})
+set(remove-velmora_icon ${sweepwright_icon})
 
 # velmora_icon_check(<name> <.ico or .exe> <entries...>): each entry "<width>x<height>x<bits per
 # pixel>", in the order of the icon group; an executable must carry exactly one icon group.

@@ -54,9 +54,9 @@ std::wstring ownPath()
     return std::wstring(path, length);
 }
 
-// Every character here means something to cmd.exe outside quotes: a second command after each
-// "&", a group, an escape, and a variable between the "!".
-const std::wstring hostileFolderName = L"Sweep wright & md injected & (x) ^ !OS! &";
+// Every character here means something to cmd.exe: outside quotes a second command after each
+// "&", a group and an escape; a variable between the "!", and between the "%" even inside them.
+const std::wstring hostileFolderName = L"Sweep wright & md injected & (x) ^ !OS! %OS% &";
 
 } // namespace
 
@@ -72,7 +72,7 @@ TEST_CASE("a script in a folder of cmd.exe's special characters runs, and nothin
     DeleteFileW((folder + L"\\marker.txt").c_str());
     const std::wstring script = folder + L"\\Sweepwright.cmd";
     // "cd" tells the folder the script runs in; the test itself stands in another.
-    writeFile(script, "@echo off\r\ncd> \"%~dp0marker.txt\"\r\nexit\r\n");
+    writeFile(script, "@echo off\r\ncd> marker.txt\r\nexit\r\n");
 
     win32::ProcessStart start;
     CHECK_EQUAL(win32::prepareScriptStart(script, win32::systemFolder(), start), std::wstring());
@@ -88,11 +88,7 @@ TEST_CASE("a script in a folder of cmd.exe's special characters runs, and nothin
 TEST_CASE("paths that cmd.exe would misread, and scripts that are not there, are refused")
 {
     const std::wstring base = temporaryFolder();
-    const std::wstring percentFolder = base + L"\\100% sure";
     CreateDirectoryW(base.c_str(), nullptr);
-    CreateDirectoryW(percentFolder.c_str(), nullptr);
-    const std::wstring percentScript = percentFolder + L"\\Sweepwright.cmd";
-    writeFile(percentScript, "@echo off\r\n");
     const std::wstring plainScript = base + L"\\Sweepwright.cmd";
     writeFile(plainScript, "@echo off\r\n");
 
@@ -101,18 +97,23 @@ TEST_CASE("paths that cmd.exe would misread, and scripts that are not there, are
         const char *name;
         std::wstring script;
         std::wstring folder;
+        std::wstring reason;
     };
+    // A network share cannot be cmd.exe's working folder, so a script there goes by its path.
     const Row rows[] = {
-        { "a percent sign", percentScript, win32::systemFolder() },
-        { "a quote", base + L"\\\"Sweepwright.cmd", win32::systemFolder() },
-        { "a missing script", base + L"\\missing\\Sweepwright.cmd", win32::systemFolder() },
-        { "no system folder", plainScript, L"" },
+        { "a percent sign on a share", L"\\\\server\\100% sure\\Sweepwright.cmd",
+            win32::systemFolder(), L"\"%\"" },
+        { "a percent sign in its name", base + L"\\100%OS%.cmd", win32::systemFolder(), L"\"%\"" },
+        { "a quote", base + L"\\\"Sweepwright.cmd", win32::systemFolder(), L"quote" },
+        { "a missing script", base + L"\\missing\\Sweepwright.cmd", win32::systemFolder(),
+            L"cannot find" },
+        { "no system folder", plainScript, L"", L"interpreter" },
     };
     for (const Row &row : rows) {
         std::printf("  row: %s\n", row.name);
         win32::ProcessStart start { L"untouched", L"untouched", L"untouched" };
         const std::wstring refusal = win32::prepareScriptStart(row.script, row.folder, start);
-        CHECK(!refusal.empty());
+        CHECK(refusal.find(row.reason) != std::wstring::npos);
         CHECK_EQUAL(start.application, std::wstring(L"untouched"));
         CHECK_EQUAL(start.commandLine, std::wstring(L"untouched"));
         CHECK_EQUAL(start.workingFolder, std::wstring(L"untouched"));

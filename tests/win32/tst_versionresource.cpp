@@ -1,6 +1,6 @@
 // The version resource a program's executable carries, read back the way Explorer's Details
 // tab reads it, and its manifest, as Windows applies it when it starts the program.
-// Usage: tst_versionresource <Velmora|Sweepwright|sweepwright-report> <executable>
+// Usage: tst_versionresource <Velmora|Sweepwright|remove-velmora> <executable>
 
 #include "check.h"
 
@@ -37,15 +37,15 @@ const std::map<std::string, Strings> expectedStrings = {
           { L"InternalName", L"Sweepwright" },
           { L"OriginalFilename", L"Sweepwright.exe" },
       } },
-    { "sweepwright-report",
+    { "remove-velmora",
       {
           { L"CompanyName", L"Dovrik's Software" },
-          { L"FileDescription", L"Dovrik's Software Sweepwright removal report" },
+          { L"FileDescription", L"Removes Velmora for Dovrik's Software Sweepwright" },
           { L"ProductName", L"Velmora" },
           { L"FileVersion", L"1.00" },
           { L"ProductVersion", L"1.00" },
-          { L"InternalName", L"sweepwright-report" },
-          { L"OriginalFilename", L"sweepwright-report.exe" },
+          { L"InternalName", L"remove-velmora" },
+          { L"OriginalFilename", L"remove-velmora.exe" },
       } },
 };
 
@@ -176,7 +176,7 @@ TEST_CASE("manifest: as invoker, for Windows 10 and 11, per-monitor v2, common c
 int main(int argc, char **argv)
 {
     if (argc != 3 || !expectedStrings.count(argv[1])) {
-        std::printf("usage: tst_versionresource <Velmora|Sweepwright|sweepwright-report> <executable>\n");
+        std::printf("usage: tst_versionresource <Velmora|Sweepwright|remove-velmora> <executable>\n");
         return 2;
     }
     program = argv[1];
