@@ -10,7 +10,7 @@
 //
 // Usage: registry_bench [rounds]
 
-#include "exportfileregistry_unix.h"
+#include "registry/exportfileregistry_unix.h"
 #include "getkeyvalue.h"
 
 #include <QByteArray>

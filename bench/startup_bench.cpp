@@ -5,10 +5,10 @@
 // measurement; with a language, Velmora starts in it, its catalogues loaded as the program loads
 // them)
 
-#include "applicationsetup.h"
+#include "runtime/applicationsetup.h"
 #include "fakeservices.h"
-#include "languages.h"
-#include "services.h"
+#include "runtime/languages.h"
+#include "runtime/services.h"
 #include "velmo.h"
 #include "velmoracaptions.h"
 

@@ -2,11 +2,11 @@
 #include "ui_frmabout.h"
 
 #include "getkeyvalue.h"
-#include "numbers.h"
+#include "runtime/numbers.h"
 #include "programinfo.h"
-#include "scaledpicture.h"
-#include "services.h"
-#include "windowplacement.h"
+#include "look/scaledpicture.h"
+#include "runtime/services.h"
+#include "look/windowplacement.h"
 
 #include <QDir>
 #include <QKeyEvent>

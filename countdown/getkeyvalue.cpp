@@ -1,6 +1,6 @@
 #include "getkeyvalue.h"
 
-#include "ansitext.h"
+#include "registry/ansitext.h"
 
 #include <array>
 #include <cstddef>

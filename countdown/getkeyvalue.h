@@ -3,7 +3,7 @@
 // How the About box reads one registry value as text. Free of Qt, so that the same steps are
 // tested against the system's own registry on Windows.
 
-#include "registry.h"
+#include "registry/registry.h"
 
 #include <stdexcept>
 #include <string>

@@ -1,8 +1,8 @@
 #include "help.h"
 #include "ui_help.h"
 
-#include "services.h"
-#include "windowplacement.h"
+#include "runtime/services.h"
+#include "look/windowplacement.h"
 
 namespace {
 // Where every instance opens: its client area's top-left corner on the screen.

@@ -1,8 +1,8 @@
-#include "application.h"
-#include "applicationsetup.h"
-#include "languages.h"
+#include "runtime/application.h"
+#include "runtime/applicationsetup.h"
+#include "runtime/languages.h"
 #include "programinfo.h"
-#include "services.h"
+#include "runtime/services.h"
 #include "velmoracaptions.h"
 #include "velmo.h"
 

@@ -1,13 +1,13 @@
 #include "velmo.h"
 #include "ui_velmo.h"
 
-#include "designfonts.h"
+#include "look/designfonts.h"
 #include "frmabout.h"
 #include "help.h"
-#include "numbers.h"
+#include "runtime/numbers.h"
 #include "programinfo.h"
-#include "services.h"
-#include "windowplacement.h"
+#include "runtime/services.h"
+#include "look/windowplacement.h"
 
 #include <QComboBox>
 #include <QDate>

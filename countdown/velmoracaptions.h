@@ -1,6 +1,6 @@
 #pragma once
 
-#include "designfonts.h"
+#include "look/designfonts.h"
 
 // Velmora's captions that run widest in faces other than the design's: the longest sentence the
 // clock writes, the two captions of mostly lower-case letters, and the widest month name of the

@@ -21,7 +21,7 @@ read -r -a qtflags <<<"$(pkg-config --cflags Qt6Core)"
 read -r -a qtlibs <<<"$(pkg-config --libs Qt6Core)"
 "$compiler" -std=c++20 -g -O1 -Wall -Wextra -Werror -fPIC \
     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -I"$root/platform/registry" -I"$root/countdown" "${qtflags[@]}" \
+    -I"$root/platform" -I"$root/countdown" "${qtflags[@]}" \
     "$root/platform/registry/registrystore.cpp" "$root/platform/registry/registryexport.cpp" \
     "$root/platform/registry/exportvalue.cpp" "$root/platform/registry/ansitext_unix.cpp" \
     "$root/countdown/getkeyvalue.cpp" \

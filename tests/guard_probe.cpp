@@ -2,9 +2,9 @@
 // real way of ending the program. The report goes to standard output instead of a message box,
 // so that a test can read it.
 
-#include "handlerguard.h"
+#include "runtime/handlerguard.h"
 #include "printedmessageboxes.h"
-#include "runtimeerror.h"
+#include "runtime/runtimeerror.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -2,11 +2,11 @@
 // pressed at once. A test starts it against a registry file of its own, from a working folder of
 // its choice, to see what it starts. What a message box would show goes to standard output.
 
-#include "applicationsetup.h"
+#include "runtime/applicationsetup.h"
 #include "frmabout.h"
 #include "printedmessageboxes.h"
-#include "services.h"
-#include "systemregistry.h"
+#include "runtime/services.h"
+#include "registry/systemregistry.h"
 #include "velmoracaptions.h"
 
 #include <QApplication>

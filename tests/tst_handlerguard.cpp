@@ -2,8 +2,8 @@
 // the runtime's words and end the program, and no exception may ever reach Qt's event loop.
 
 #include "fakeservices.h"
-#include "handlerguard.h"
-#include "runtimeerror.h"
+#include "runtime/handlerguard.h"
+#include "runtime/runtimeerror.h"
 #include "testmain.h"
 
 #include <QProcess>

@@ -2,8 +2,8 @@
 // that slips through, or a number written in a form that does not read back, is a wrong answer
 // on screen.
 
-#include "numbers.h"
-#include "runtimeerror.h"
+#include "runtime/numbers.h"
+#include "runtime/runtimeerror.h"
 #include "testmain.h"
 
 #include <QLocale>

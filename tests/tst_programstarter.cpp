@@ -2,7 +2,7 @@
 // SystemProgramStarter tells it: refused before the start, or explained from the system's error
 // once the system has refused it. On Windows cmd.exe runs the script, which tests/win32 proves.
 
-#include "programstarter.h"
+#include "start/programstarter.h"
 #include "testmain.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // Which file is the registry off Windows, and that nothing in that file's place, a FIFO above
 // all, makes the look-up wait.
 
-#include "exportfileregistry_unix.h"
+#include "registry/exportfileregistry_unix.h"
 #include "testmain.h"
 
 #include <QDir>

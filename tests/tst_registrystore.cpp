@@ -6,7 +6,7 @@
 // named in VELMORA_REGEDIT_PREFIX:
 //     VELMORA_REGEDIT_PREFIX=$(mktemp -d) build/default/tests/tst_registrystore
 
-#include "registrystore.h"
+#include "registry/registrystore.h"
 #include "testmain.h"
 #include "wineregedit.h"
 

@@ -4,14 +4,14 @@
 // small bitmap stretched to size, wrapped lines are spaced as on Windows, the pictures are
 // drawn from bitmaps made for the scale, and a bold title is as heavy at every scale.
 
-#include "applicationsetup.h"
-#include "designfonts.h"
+#include "runtime/applicationsetup.h"
+#include "look/designfonts.h"
 #include "fakeservices.h"
-#include "languages.h"
+#include "runtime/languages.h"
 #include "programwindows.h"
 #include "velmo.h"
 #include "velmoracaptions.h"
-#include "wrappingbutton.h"
+#include "look/wrappingbutton.h"
 
 #include <QComboBox>
 #include <QFontDatabase>

@@ -2,8 +2,8 @@
 // box's title, as the forms rely on them.
 
 #include "fakeservices.h"
-#include "filelookup.h"
-#include "programstarter.h"
+#include "start/filelookup.h"
+#include "start/programstarter.h"
 #include "testmain.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 #include "ui_mainpage.h"
 
 #include "phase2.h"
-#include "scaledpicture.h"
+#include "look/scaledpicture.h"
 #include "wizardpage.h"
 
 #include <utility>

@@ -6,7 +6,7 @@
 // of the Sweepwright executable, so that no file of that name elsewhere can take its place. The
 // wizard itself removes nothing, and the program ends when its last page closes.
 
-#include "programfolder.h"
+#include "start/programfolder.h"
 #include "wizardservices.h"
 
 #include <QWidget>

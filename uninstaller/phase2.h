@@ -1,7 +1,7 @@
 #pragma once
 
-#include "programfolder.h"
-#include "programstarter.h"
+#include "start/programfolder.h"
+#include "start/programstarter.h"
 #include "wizardservices.h"
 
 #include <QWidget>

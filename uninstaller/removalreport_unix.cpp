@@ -7,9 +7,9 @@
 //   why: no-pkexec, cancelled, refused or failed
 // The window's text is written to standard error as well, for whoever keeps a log.
 
-#include "applicationsetup.h"
-#include "languages.h"
-#include "messageboxes.h"
+#include "runtime/applicationsetup.h"
+#include "runtime/languages.h"
+#include "runtime/messageboxes.h"
 #include "wizardcaptions.h"
 #include "wizardinfo.h"
 

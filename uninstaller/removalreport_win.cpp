@@ -4,7 +4,7 @@
 
 #include "removalreport_win.h"
 
-#include "removalfiles_win.h"
+#include "removal/removalfiles_win.h"
 #include "wizardinfo.h"
 
 #include <windows.h>

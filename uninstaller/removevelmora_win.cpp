@@ -26,10 +26,10 @@
 // needs nothing of the folder it is in.
 
 #include "installedfiles.h"
-#include "lastcleanup_win.h"
-#include "processstart_win.h"
-#include "removalfiles_win.h"
-#include "removalregistry_win.h"
+#include "removal/lastcleanup_win.h"
+#include "start/processstart_win.h"
+#include "removal/removalfiles_win.h"
+#include "removal/removalregistry_win.h"
 #include "removalreport_win.h"
 
 #include <windows.h>

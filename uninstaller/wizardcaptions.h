@@ -1,6 +1,6 @@
 #pragma once
 
-#include "designfonts.h"
+#include "look/designfonts.h"
 
 // The wizard's captions that run widest in faces other than the design's: its two answers,
 // which must each fit their button.

@@ -1,7 +1,7 @@
 #include "wizardpage.h"
 
-#include "designfonts.h"
-#include "windowplacement.h"
+#include "look/designfonts.h"
+#include "look/windowplacement.h"
 
 #include <QAbstractButton>
 #include <QElapsedTimer>

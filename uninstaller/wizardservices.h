@@ -1,8 +1,8 @@
 #pragma once
 
-#include "handlerguard.h"
-#include "messageboxes.h"
-#include "programstarter.h"
+#include "runtime/handlerguard.h"
+#include "runtime/messageboxes.h"
+#include "start/programstarter.h"
 
 // What the wizard needs of the world outside the process: message boxes, the start of its script
 // and the guard of its handlers. It reads no clock, looks up no file and opens no registry.

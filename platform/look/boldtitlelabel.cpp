@@ -1,6 +1,6 @@
-#include "boldtitlelabel.h"
+#include "look/boldtitlelabel.h"
 
-#include "designfonts.h"
+#include "look/designfonts.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,7 +1,7 @@
-#include "designfonts.h"
+#include "look/designfonts.h"
 
-#include "fontfolders.h"
-#include "fonttables.h"
+#include "look/fontfolders.h"
+#include "look/fonttables.h"
 
 #include <QDir>
 #include <QFile>

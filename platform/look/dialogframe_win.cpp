@@ -1,4 +1,4 @@
-#include "dialogframe.h"
+#include "look/dialogframe.h"
 
 #include <QWidget>
 #include <QWindow>

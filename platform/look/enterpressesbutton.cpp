@@ -1,4 +1,4 @@
-#include "enterpressesbutton.h"
+#include "look/enterpressesbutton.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "fontfolders.h"
+#include "look/fontfolders.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "fonttables.h"
+#include "look/fonttables.h"
 
 #include <QtEndian>
 

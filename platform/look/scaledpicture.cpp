@@ -1,4 +1,4 @@
-#include "scaledpicture.h"
+#include "look/scaledpicture.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "windowplacement.h"
+#include "look/windowplacement.h"
 
-#include "dialogframe.h"
+#include "look/dialogframe.h"
 
 #include <QGuiApplication>
 #include <QRect>

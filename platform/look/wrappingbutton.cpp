@@ -1,4 +1,4 @@
-#include "wrappingbutton.h"
+#include "look/wrappingbutton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,4 +1,4 @@
-#include "advapi32registry_win.h"
+#include "registry/advapi32registry_win.h"
 
 #include <windows.h>
 

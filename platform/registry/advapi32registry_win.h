@@ -1,6 +1,6 @@
 #pragma once
 
-#include "registry.h"
+#include "registry/registry.h"
 
 // The system's handle for a key. The predefined roots come as the 32-bit numbers the About box
 // names (registryLocalMachine is 0x80000002); the system's own handles for them are those

@@ -1,4 +1,4 @@
-#include "ansitext.h"
+#include "registry/ansitext.h"
 
 // Without Windows there is no ANSI code page. The design counts its buffer in characters, as a
 // single-byte code page holds them, so each character is one byte, a character beyond the first

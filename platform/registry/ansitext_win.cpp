@@ -1,4 +1,4 @@
-#include "ansitext.h"
+#include "registry/ansitext.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "exportfileregistry_unix.h"
+#include "registry/exportfileregistry_unix.h"
 
 #include <QFile>
 

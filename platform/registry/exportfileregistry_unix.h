@@ -1,6 +1,6 @@
 #pragma once
 
-#include "registrystore.h"
+#include "registry/registrystore.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "exportvalue.h"
+#include "registry/exportvalue.h"
 
 #include <QString>
 

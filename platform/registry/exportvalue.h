@@ -4,7 +4,7 @@
 // import reads it: a quoted text, "-", dword:, hex: or hex(N): bytes, each of which a comment
 // (";" and what follows) may end.
 
-#include "registry.h"
+#include "registry/registry.h"
 
 #include <cstdint>
 #include <optional>

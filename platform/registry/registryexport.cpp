@@ -1,4 +1,4 @@
-#include "registryexport.h"
+#include "registry/registryexport.h"
 
 #include <QStringDecoder>
 

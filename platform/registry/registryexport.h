@@ -4,7 +4,7 @@
 // lines means to the registry, in the file's order. Both headers the registry editor imports are
 // read: "Windows Registry Editor Version 5.00" and the older "REGEDIT4".
 
-#include "exportvalue.h"
+#include "registry/exportvalue.h"
 
 #include <QByteArrayView>
 #include <QString>

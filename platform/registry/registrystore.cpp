@@ -1,6 +1,6 @@
-#include "registrystore.h"
+#include "registry/registrystore.h"
 
-#include "registryexport.h"
+#include "registry/registryexport.h"
 
 #include <QChar>
 

@@ -7,7 +7,7 @@
 // in time and memory, than reading the text again; this way both grow with the file alone,
 // whatever its shape, and nothing is kept but the text.
 
-#include "registry.h"
+#include "registry/registry.h"
 
 #include <QByteArrayView>
 #include <QString>

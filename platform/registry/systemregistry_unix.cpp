@@ -1,6 +1,6 @@
-#include "systemregistry.h"
+#include "registry/systemregistry.h"
 
-#include "exportfileregistry_unix.h"
+#include "registry/exportfileregistry_unix.h"
 
 std::unique_ptr<Registry> systemRegistry(const QString &configurationName)
 {

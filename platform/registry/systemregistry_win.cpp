@@ -1,6 +1,6 @@
-#include "systemregistry.h"
+#include "registry/systemregistry.h"
 
-#include "advapi32registry_win.h"
+#include "registry/advapi32registry_win.h"
 
 // The system's registry needs no name: the keys are the system's.
 std::unique_ptr<Registry> systemRegistry(const QString &)

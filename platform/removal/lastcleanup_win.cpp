@@ -1,6 +1,6 @@
-#include "lastcleanup_win.h"
+#include "removal/lastcleanup_win.h"
 
-#include "removalregistry_win.h"
+#include "removal/removalregistry_win.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "removalfiles_win.h"
+#include "removal/removalfiles_win.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "removalregistry_win.h"
+#include "removal/removalregistry_win.h"
 
 #include <windows.h>
 

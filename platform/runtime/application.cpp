@@ -1,4 +1,4 @@
-#include "application.h"
+#include "runtime/application.h"
 
 Application::Application(int &argc, char **argv)
     : PluginFolders()

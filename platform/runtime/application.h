@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pluginfolders.h"
+#include "start/pluginfolders.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
-#include "applicationsetup.h"
+#include "runtime/applicationsetup.h"
 
-#include "designfonts.h"
-#include "enterpressesbutton.h"
+#include "look/designfonts.h"
+#include "look/enterpressesbutton.h"
 
 #include <QApplication>
 #include <QEvent>

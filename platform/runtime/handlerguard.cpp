@@ -1,6 +1,6 @@
-#include "handlerguard.h"
+#include "runtime/handlerguard.h"
 
-#include "messageboxes.h"
+#include "runtime/messageboxes.h"
 
 #include <cstdio>
 #include <cstdlib>

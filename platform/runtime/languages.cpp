@@ -1,4 +1,4 @@
-#include "languages.h"
+#include "runtime/languages.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "messageboxes.h"
+#include "runtime/messageboxes.h"
 
 #include <QMessageBox>
 

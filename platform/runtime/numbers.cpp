@@ -1,6 +1,6 @@
-#include "numbers.h"
+#include "runtime/numbers.h"
 
-#include "runtimeerror.h"
+#include "runtime/runtimeerror.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "runtimeerror.h"
+#include "runtime/runtimeerror.h"
 
 #include <QCoreApplication>
 

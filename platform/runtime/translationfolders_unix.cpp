@@ -1,6 +1,6 @@
-#include "languages.h"
+#include "runtime/languages.h"
 
-#include "programfolder.h"
+#include "start/programfolder.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "filelookup.h"
+#include "start/filelookup.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "pluginfolders.h"
+#include "start/pluginfolders.h"
 
 // Qt's plugins come from the system's Qt, in folders only the administrator may write.
 PluginFolders::PluginFolders() = default;

@@ -1,6 +1,6 @@
-#include "pluginfolders.h"
+#include "start/pluginfolders.h"
 
-#include "programfolder.h"
+#include "start/programfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "processstart_win.h"
+#include "start/processstart_win.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "programfolder.h"
+#include "start/programfolder.h"
 
 #include <utility>
 

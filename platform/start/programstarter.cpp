@@ -1,7 +1,7 @@
 // What every program starter shares: a start that nobody watches, told from the event loop, as
 // a watch would tell it, so that callers meet one order of events from every starter.
 
-#include "programstarter.h"
+#include "start/programstarter.h"
 
 #include <QTimer>
 

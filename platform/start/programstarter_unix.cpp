@@ -2,9 +2,9 @@
 // start itself in the program's own folder and a session of its own, and the hand-over to a
 // ProgramWatch, which stays its parent. StartDiagnosis says why a start fails.
 
-#include "programstarter.h"
-#include "programwatch_unix.h"
-#include "startdiagnosis.h"
+#include "start/programstarter.h"
+#include "start/programwatch_unix.h"
+#include "start/startdiagnosis.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "programstarter.h"
+#include "start/programstarter.h"
 
-#include "processstart_win.h"
+#include "start/processstart_win.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 // Watches a program this one has started, as its parent: how it ended if it ends soon, a start
 // that never gets past env, and the last words it wrote to standard error.
 
-#include "programwatch_unix.h"
+#include "start/programwatch_unix.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "programstarter.h"
+#include "start/programstarter.h"
 
 #include <QDeadlineTimer>
 #include <QObject>

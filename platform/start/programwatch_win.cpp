@@ -1,7 +1,7 @@
 // The watched start on Windows, which watches nothing: a command script runs in a console window
 // of its own (programstarter_win.cpp), where the user sees whatever it says when it fails.
 
-#include "programstarter.h"
+#include "start/programstarter.h"
 
 #include <utility>
 

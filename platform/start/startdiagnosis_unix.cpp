@@ -1,7 +1,7 @@
 // Why a program cannot be started: a look at the program and at the interpreters and program
 // loader it names, read as the system reads them, turned into words a user can act on.
 
-#include "startdiagnosis.h"
+#include "start/startdiagnosis.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // through GetKeyValue. Nothing may crash, read outside a buffer or leave a key open.
 
 #include "getkeyvalue.h"
-#include "registrystore.h"
+#include "registry/registrystore.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "registrystore.h"
-#include "services.h"
+#include "registry/registrystore.h"
+#include "runtime/services.h"
 
 #include <QDateTime>
 #include <QHash>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "messageboxes.h"
+#include "runtime/messageboxes.h"
 
 #include <cstdio>
 

@@ -4,7 +4,7 @@
 #include "help.h"
 #include "mainpage.h"
 #include "phase2.h"
-#include "services.h"
+#include "runtime/services.h"
 #include "velmo.h"
 #include "velmoracaptions.h"
 #include "wizardcaptions.h"

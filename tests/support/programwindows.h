@@ -1,6 +1,6 @@
 #pragma once
 
-#include "designfonts.h"
+#include "look/designfonts.h"
 
 #include <QString>
 

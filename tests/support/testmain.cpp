@@ -1,6 +1,6 @@
 #include "testmain.h"
 
-#include "applicationsetup.h"
+#include "runtime/applicationsetup.h"
 
 #include <QLocale>
 #include <QStyleFactory>

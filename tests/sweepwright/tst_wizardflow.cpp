@@ -2,7 +2,7 @@
 #include "mainpage.h"
 #include "pagestestsupport.h"
 #include "phase2.h"
-#include "programfolder.h"
+#include "start/programfolder.h"
 #include "testmain.h"
 
 #include <QPushButton>

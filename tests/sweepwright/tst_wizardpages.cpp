@@ -4,7 +4,7 @@
 #include "phase2.h"
 #include "taskbar.h"
 #include "testmain.h"
-#include "wrappingbutton.h"
+#include "look/wrappingbutton.h"
 
 #include <QGroupBox>
 #include <QLabel>

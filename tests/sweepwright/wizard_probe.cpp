@@ -7,8 +7,8 @@
 // and waits (twenty seconds at most) for that file before it confirms, so that a test may
 // change the world between the wizard's start and the confirmation.
 
-#include "application.h"
-#include "applicationsetup.h"
+#include "runtime/application.h"
+#include "runtime/applicationsetup.h"
 #include "mainpage.h"
 #include "phase2.h"
 #include "printedmessageboxes.h"

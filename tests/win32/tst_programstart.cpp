@@ -3,7 +3,7 @@
 
 #include "check.h"
 
-#include "processstart_win.h"
+#include "start/processstart_win.h"
 
 #include <windows.h>
 

@@ -3,7 +3,7 @@
 
 #include "check.h"
 
-#include "advapi32registry_win.h"
+#include "registry/advapi32registry_win.h"
 #include "getkeyvalue.h"
 
 #include <windows.h>

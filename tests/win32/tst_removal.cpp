@@ -5,10 +5,10 @@
 
 #include "check.h"
 
-#include "lastcleanup_win.h"
-#include "processstart_win.h"
-#include "removalfiles_win.h"
-#include "removalregistry_win.h"
+#include "removal/lastcleanup_win.h"
+#include "start/processstart_win.h"
+#include "removal/removalfiles_win.h"
+#include "removal/removalregistry_win.h"
 
 #include <windows.h>
 

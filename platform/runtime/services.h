@@ -1,11 +1,11 @@
 #pragma once
 
-#include "clock.h"
-#include "filelookup.h"
-#include "handlerguard.h"
-#include "messageboxes.h"
-#include "programstarter.h"
-#include "registry.h"
+#include "runtime/clock.h"
+#include "start/filelookup.h"
+#include "runtime/handlerguard.h"
+#include "runtime/messageboxes.h"
+#include "start/programstarter.h"
+#include "registry/registry.h"
 
 #include <memory>
 

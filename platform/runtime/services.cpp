@@ -1,6 +1,6 @@
-#include "services.h"
+#include "runtime/services.h"
 
-#include "systemregistry.h"
+#include "registry/systemregistry.h"
 
 SystemServices::SystemServices(const QString &programTitle)
     : m_messages(programTitle)
