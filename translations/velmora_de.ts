@@ -63,42 +63,45 @@
     </message>
     <message>
         <source>The folder of the program is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner des Programms ist nicht bekannt.</translation>
     </message>
     <message>
         <source>Sweepwright.cmd did not get going: %1 seconds after its start it was still in %2, which its first line names. Named without a command to run, %2 starts the script itself again and again, for ever. It has been stopped, and nothing has been removed. The first line must name the script&apos;s interpreter, such as #!/bin/sh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright.cmd ist nicht richtig angelaufen: %1 Sekunden nach dem Start steckte es noch in %2, das in seiner ersten Zeile steht. Ohne einen Befehl, den es ausführen soll, startet %2 immer wieder nur das Skript selbst, endlos. Das Skript wurde angehalten, und es wurde nichts entfernt. Die erste Zeile muss den Interpreter des Skripts nennen, etwa #!/bin/sh.</translation>
     </message>
     <message>
         <source>Sweepwright.cmd started, but failed at once: %1. It has most likely removed nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright.cmd wurde gestartet, ist aber sofort fehlgeschlagen: %1. Höchstwahrscheinlich hat es nichts entfernt.</translation>
     </message>
     <message>
         <source>%1
 
 The system said:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Meldung des Systems:
+%2</translation>
     </message>
     <message>
         <source>it was ended by signal %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde durch Signal %1 (%2) beendet</translation>
     </message>
     <message>
         <source>a program it needs could not be run (exit status 126)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Programm, das es braucht, konnte nicht ausgeführt werden (Exit-Status 126)</translation>
     </message>
     <message>
         <source>a program or library it needs was not found (exit status 127)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Programm oder eine Bibliothek, die es braucht, wurde nicht gefunden (Exit-Status 127)</translation>
     </message>
     <message>
         <source>it ended with exit status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es endete mit Exit-Status %1</translation>
     </message>
     <message>
         <source>Sweepwright.cmd could not be started. Nothing has been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright.cmd konnte nicht gestartet werden. Es wurde nichts entfernt.</translation>
     </message>
 </context>
 <context>
@@ -122,19 +125,19 @@ Gib dem Ordner einen Namen ohne Umlaute und Sonderzeichen und versuch es noch ei
     <name>RemovalReport</name>
     <message>
         <source>Velmora has not been removed: removing it needs an administrator&apos;s consent, and pkexec, which asks for it, is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora wurde nicht entfernt: Dafür ist die Zustimmung eines Administrators nötig, und pkexec, das sie einholt, ist nicht installiert.</translation>
     </message>
     <message>
         <source>Velmora has not been removed: the request for an administrator&apos;s password was cancelled. Start Sweepwright again to remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora wurde nicht entfernt: Die Abfrage des Administratorpassworts wurde abgebrochen. Starte Sweepwright noch einmal, um Velmora zu entfernen.</translation>
     </message>
     <message>
         <source>Velmora has not been removed: the removal was not authorised. Either no window to ask for an administrator&apos;s password could be shown (no authentication agent is running), or the password was not accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora wurde nicht entfernt: Das Entfernen wurde nicht genehmigt. Entweder konnte kein Fenster zur Abfrage des Administratorpassworts angezeigt werden (es läuft kein Authentifizierungsagent), oder das Passwort wurde nicht angenommen.</translation>
     </message>
     <message>
         <source>Velmora has not been removed: the package manager could not remove it. If another program is installing or removing software, wait until it has finished, then start Sweepwright again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora wurde nicht entfernt: Die Paketverwaltung konnte es nicht entfernen. Wenn gerade ein anderes Programm Software installiert oder entfernt, warte, bis es fertig ist, und starte Sweepwright dann noch einmal.</translation>
     </message>
 </context>
 <context>
