@@ -63,42 +63,45 @@
     </message>
     <message>
         <source>The folder of the program is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier du programme est inconnu.</translation>
     </message>
     <message>
         <source>Sweepwright.cmd did not get going: %1 seconds after its start it was still in %2, which its first line names. Named without a command to run, %2 starts the script itself again and again, for ever. It has been stopped, and nothing has been removed. The first line must name the script&apos;s interpreter, such as #!/bin/sh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright.cmd n’a jamais vraiment démarré&#xa0;: %1 secondes après son lancement, il était toujours dans %2, le programme indiqué sur sa première ligne. Sans commande à exécuter, %2 relance sans fin le script lui-même. Le script a été arrêté et rien n’a été supprimé. La première ligne doit indiquer l’interpréteur du script, par exemple #!/bin/sh.</translation>
     </message>
     <message>
         <source>Sweepwright.cmd started, but failed at once: %1. It has most likely removed nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright.cmd a été lancé, mais a échoué aussitôt&#xa0;: %1. Il n’a très probablement rien supprimé.</translation>
     </message>
     <message>
         <source>%1
 
 The system said:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Message du système&#xa0;:
+%2</translation>
     </message>
     <message>
         <source>it was ended by signal %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été arrêté par le signal %1 (%2)</translation>
     </message>
     <message>
         <source>a program it needs could not be run (exit status 126)</source>
-        <translation type="unfinished"></translation>
+        <translation>un programme dont il a besoin n’a pas pu être exécuté (code de sortie 126)</translation>
     </message>
     <message>
         <source>a program or library it needs was not found (exit status 127)</source>
-        <translation type="unfinished"></translation>
+        <translation>un programme ou une bibliothèque dont il a besoin est introuvable (code de sortie 127)</translation>
     </message>
     <message>
         <source>it ended with exit status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il s’est terminé avec le code de sortie %1</translation>
     </message>
     <message>
         <source>Sweepwright.cmd could not be started. Nothing has been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright.cmd n’a pas pu être lancé. Rien n’a été supprimé.</translation>
     </message>
 </context>
 <context>
@@ -122,19 +125,19 @@ Donne au dossier un nom sans accents ni caractères spéciaux, puis réessaie.</
     <name>RemovalReport</name>
     <message>
         <source>Velmora has not been removed: removing it needs an administrator&apos;s consent, and pkexec, which asks for it, is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora n’a pas été supprimé&#xa0;: la suppression demande l’accord d’un administrateur, et pkexec, qui le demande, n’est pas installé.</translation>
     </message>
     <message>
         <source>Velmora has not been removed: the request for an administrator&apos;s password was cancelled. Start Sweepwright again to remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora n’a pas été supprimé&#xa0;: la demande du mot de passe administrateur a été annulée. Relance Sweepwright pour supprimer Velmora.</translation>
     </message>
     <message>
         <source>Velmora has not been removed: the removal was not authorised. Either no window to ask for an administrator&apos;s password could be shown (no authentication agent is running), or the password was not accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora n’a pas été supprimé&#xa0;: la suppression n’a pas été autorisée. Soit aucune fenêtre n’a pu s’afficher pour demander le mot de passe administrateur (aucun agent d’authentification n’est en cours d’exécution), soit le mot de passe n’a pas été accepté.</translation>
     </message>
     <message>
         <source>Velmora has not been removed: the package manager could not remove it. If another program is installing or removing software, wait until it has finished, then start Sweepwright again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora n’a pas été supprimé&#xa0;: le gestionnaire de paquets n’a pas pu le supprimer. Si un autre programme est en train d’installer ou de supprimer des logiciels, attends qu’il ait terminé, puis relance Sweepwright.</translation>
     </message>
 </context>
 <context>
