@@ -63,42 +63,45 @@
     </message>
     <message>
         <source>The folder of the program is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se desconoce la carpeta del programa.</translation>
     </message>
     <message>
         <source>Sweepwright.cmd did not get going: %1 seconds after its start it was still in %2, which its first line names. Named without a command to run, %2 starts the script itself again and again, for ever. It has been stopped, and nothing has been removed. The first line must name the script&apos;s interpreter, such as #!/bin/sh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright.cmd no ha llegado a arrancar: %1 segundos después de iniciarse seguía en %2, el programa que indica su primera línea. Si se indica sin un comando que ejecutar, %2 vuelve a iniciar el propio script una y otra vez, sin fin. Se ha detenido el script y no se ha eliminado nada. La primera línea debe indicar el intérprete del script, por ejemplo #!/bin/sh.</translation>
     </message>
     <message>
         <source>Sweepwright.cmd started, but failed at once: %1. It has most likely removed nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepwright.cmd se ha iniciado, pero ha fallado enseguida: %1. Lo más probable es que no haya eliminado nada.</translation>
     </message>
     <message>
         <source>%1
 
 The system said:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Mensaje del sistema:
+%2</translation>
     </message>
     <message>
         <source>it was ended by signal %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>lo ha detenido la señal %1 (%2)</translation>
     </message>
     <message>
         <source>a program it needs could not be run (exit status 126)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido ejecutar un programa que necesita (código de salida 126)</translation>
     </message>
     <message>
         <source>a program or library it needs was not found (exit status 127)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha encontrado un programa o una biblioteca que necesita (código de salida 127)</translation>
     </message>
     <message>
         <source>it ended with exit status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ha terminado con el código de salida %1</translation>
     </message>
     <message>
         <source>Sweepwright.cmd could not be started. Nothing has been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar Sweepwright.cmd. No se ha eliminado nada.</translation>
     </message>
 </context>
 <context>
@@ -122,19 +125,19 @@ Ponle a la carpeta un nombre sin tildes ni caracteres especiales y vuelve a inte
     <name>RemovalReport</name>
     <message>
         <source>Velmora has not been removed: removing it needs an administrator&apos;s consent, and pkexec, which asks for it, is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora no se ha eliminado: para eliminarlo hace falta el consentimiento de un administrador, y pkexec, que es quien lo pide, no está instalado.</translation>
     </message>
     <message>
         <source>Velmora has not been removed: the request for an administrator&apos;s password was cancelled. Start Sweepwright again to remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora no se ha eliminado: se ha cancelado la petición de la contraseña de administrador. Vuelve a iniciar Sweepwright para eliminar Velmora.</translation>
     </message>
     <message>
         <source>Velmora has not been removed: the removal was not authorised. Either no window to ask for an administrator&apos;s password could be shown (no authentication agent is running), or the password was not accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora no se ha eliminado: no se ha autorizado la eliminación. O bien no se ha podido mostrar ninguna ventana para pedir la contraseña de administrador (no hay ningún agente de autenticación en marcha), o bien no se ha aceptado la contraseña.</translation>
     </message>
     <message>
         <source>Velmora has not been removed: the package manager could not remove it. If another program is installing or removing software, wait until it has finished, then start Sweepwright again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora no se ha eliminado: el gestor de paquetes no ha podido eliminarlo. Si otro programa está instalando o eliminando software, espera a que termine y vuelve a iniciar Sweepwright.</translation>
     </message>
 </context>
 <context>
