@@ -61,6 +61,250 @@
         <source>YES! get your crap off of my computer</source>
         <translation>¡SÍ! Quita tu porquería de mi ordenador</translation>
     </message>
+    <message>
+        <source>The folder of the program is not known.</source>
+        <translation>Se desconoce la carpeta del programa.</translation>
+    </message>
+    <message>
+        <source>Sweepwright.cmd did not get going: %1 seconds after its start it was still in %2, which its first line names. Named without a command to run, %2 starts the script itself again and again, for ever. It has been stopped, and nothing has been removed. The first line must name the script&apos;s interpreter, such as #!/bin/sh.</source>
+        <translation>Sweepwright.cmd no ha llegado a arrancar: %1 segundos después de iniciarse seguía en %2, el programa que indica su primera línea. Si se indica sin un comando que ejecutar, %2 vuelve a iniciar el propio script una y otra vez, sin fin. Se ha detenido el script y no se ha eliminado nada. La primera línea debe indicar el intérprete del script, por ejemplo #!/bin/sh.</translation>
+    </message>
+    <message>
+        <source>Sweepwright.cmd started, but failed at once: %1. It has most likely removed nothing.</source>
+        <translation>Sweepwright.cmd se ha iniciado, pero ha fallado enseguida: %1. Lo más probable es que no haya eliminado nada.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The system said:
+%2</source>
+        <translation>%1
+
+Mensaje del sistema:
+%2</translation>
+    </message>
+    <message>
+        <source>it was ended by signal %1 (%2)</source>
+        <translation>lo ha detenido la señal %1 (%2)</translation>
+    </message>
+    <message>
+        <source>a program it needs could not be run (exit status 126)</source>
+        <translation>no se ha podido ejecutar un programa que necesita (código de salida 126)</translation>
+    </message>
+    <message>
+        <source>a program or library it needs was not found (exit status 127)</source>
+        <translation>no se ha encontrado un programa o una biblioteca que necesita (código de salida 127)</translation>
+    </message>
+    <message>
+        <source>it ended with exit status %1</source>
+        <translation>ha terminado con el código de salida %1</translation>
+    </message>
+    <message>
+        <source>Sweepwright.cmd could not be started. Nothing has been removed.</source>
+        <translation>No se ha podido iniciar Sweepwright.cmd. No se ha eliminado nada.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFolder</name>
+    <message>
+        <source>The system does not tell where the program&apos;s executable lies (%1: %2).</source>
+        <translation>El sistema no indica dónde está el ejecutable del programa (%1: %2).</translation>
+    </message>
+    <message>
+        <source>The system does not tell the full path of the program&apos;s executable.</source>
+        <translation>El sistema no indica la ruta completa del ejecutable del programa.</translation>
+    </message>
+    <message>
+        <source>The name of the program&apos;s folder is not valid text in this system&apos;s character encoding: %1
+Give the folder a name of plain letters, and try again.</source>
+        <translation>El nombre de la carpeta del programa no es un texto válido en la codificación de caracteres de este sistema: %1
+Ponle a la carpeta un nombre sin tildes ni caracteres especiales y vuelve a intentarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>RemovalReport</name>
+    <message>
+        <source>Velmora has not been removed: removing it needs an administrator&apos;s consent, and pkexec, which asks for it, is not installed.</source>
+        <translation>Velmora no se ha eliminado: para eliminarlo hace falta el consentimiento de un administrador, y pkexec, que es quien lo pide, no está instalado.</translation>
+    </message>
+    <message>
+        <source>Velmora has not been removed: the request for an administrator&apos;s password was cancelled. Start Sweepwright again to remove it.</source>
+        <translation>Velmora no se ha eliminado: se ha cancelado la petición de la contraseña de administrador. Vuelve a iniciar Sweepwright para eliminar Velmora.</translation>
+    </message>
+    <message>
+        <source>Velmora has not been removed: the removal was not authorised. Either no window to ask for an administrator&apos;s password could be shown (no authentication agent is running), or the password was not accepted.</source>
+        <translation>Velmora no se ha eliminado: no se ha autorizado la eliminación. O bien no se ha podido mostrar ninguna ventana para pedir la contraseña de administrador (no hay ningún agente de autenticación en marcha), o bien no se ha aceptado la contraseña.</translation>
+    </message>
+    <message>
+        <source>Velmora has not been removed: the package manager could not remove it. If another program is installing or removing software, wait until it has finished, then start Sweepwright again.</source>
+        <translation>Velmora no se ha eliminado: el gestor de paquetes no ha podido eliminarlo. Si otro programa está instalando o eliminando software, espera a que termine y vuelve a iniciar Sweepwright.</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>Se ha producido el error &apos;%1&apos; en tiempo de ejecución:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Desbordamiento</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>No coinciden los tipos</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>Error interno</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>No se ha encontrado el archivo</translation>
+    </message>
+</context>
+<context>
+    <name>StartDiagnosis</name>
+    <message>
+        <source>No program was named.</source>
+        <translation>No se ha indicado ningún programa.</translation>
+    </message>
+    <message>
+        <source>The program&apos;s path holds a NUL character, which no path can hold, so it names no program that could be started.</source>
+        <translation>La ruta del programa contiene un carácter NUL, que ninguna ruta puede contener, así que no indica ningún programa que se pueda iniciar.</translation>
+    </message>
+    <message>
+        <source>%1 is not a full path: a program is started only by its full path, which begins with &quot;/&quot;.</source>
+        <translation>%1 no es una ruta completa: un programa solo se inicia por su ruta completa, que empieza por «/».</translation>
+    </message>
+    <message>
+        <source>%1 has Windows line ends (CR LF), which the system cannot run: its first line names &quot;%2&quot; with a carriage return after it. Save it with Unix line ends (LF) and try again.</source>
+        <translation>%1 tiene finales de línea de Windows (CR LF), con los que el sistema no puede ejecutarlo: su primera línea indica «%2» seguido de un retorno de carro. Guárdalo con finales de línea de Unix (LF) y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is a program for another kind of processor, which this computer cannot run.</source>
+        <translation>%1 es un programa para otro tipo de procesador, que este ordenador no puede ejecutar.</translation>
+    </message>
+    <message>
+        <source>%1 needs the program loader %2, which is not installed on this computer. Install what provides it, or a version of the program made for this system.</source>
+        <translation>%1 necesita el cargador de programas %2, que no está instalado en este ordenador. Instala lo que lo proporcione o una versión del programa hecha para este sistema.</translation>
+    </message>
+    <message>
+        <source>%1 names an interpreter that is not installed: %2</source>
+        <translation>%1 indica un intérprete que no está instalado: %2</translation>
+    </message>
+    <message>
+        <source>%1 names a folder as its interpreter, not a program: %2</source>
+        <translation>%1 indica como intérprete una carpeta, no un programa: %2</translation>
+    </message>
+    <message>
+        <source>%1 names as its interpreter something that is not a file that can be run: %2</source>
+        <translation>%1 indica como intérprete algo que no es un archivo que se pueda ejecutar: %2</translation>
+    </message>
+    <message>
+        <source>%1 names as its interpreter a link that leads, through other links, back to itself: %2</source>
+        <translation>%1 indica como intérprete un enlace que, a través de otros enlaces, lleva de vuelta a sí mismo: %2</translation>
+    </message>
+    <message>
+        <source>%1 names an interpreter that cannot be run: %2</source>
+        <translation>%1 indica un intérprete que no se puede ejecutar: %2</translation>
+    </message>
+    <message>
+        <source>%1 names as its interpreter a file of text or data, not a program: %2. A script&apos;s first line must name a program, such as #!/bin/sh.</source>
+        <translation>%1 indica como intérprete un archivo de texto o de datos, no un programa: %2. La primera línea de un script debe indicar un programa, por ejemplo #!/bin/sh.</translation>
+    </message>
+    <message>
+        <source>%1 is empty: it holds neither a program nor a script.</source>
+        <translation>%1 está vacío: no contiene ni un programa ni un script.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a program nor a script: a script must name its interpreter on its first line, after &quot;#!&quot;.</source>
+        <translation>%1 no es ni un programa ni un script: un script debe indicar su intérprete en su primera línea, después de «#!».</translation>
+    </message>
+    <message>
+        <source>%1 names an interpreter that cannot run here: %2</source>
+        <translation>%1 indica un intérprete que no puede ejecutarse aquí: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a first line longer than the %2 characters the system reads to find the script&apos;s interpreter. Shorten the line that starts with &quot;#!&quot;.</source>
+        <translation>La primera línea de %1 supera los %2 caracteres que el sistema lee para encontrar el intérprete del script. Acorta la línea que empieza por «#!».</translation>
+    </message>
+    <message>
+        <source>%1 names no interpreter after &quot;#!&quot; on its first line.</source>
+        <translation>%1 no indica ningún intérprete después de «#!» en su primera línea.</translation>
+    </message>
+    <message>
+        <source>%1 lies in a folder that you may not open: %2. Its permissions, or those of a folder above it, have changed. Ask an administrator to restore them, and try again.</source>
+        <translation>%1 está en una carpeta que no tienes permiso para abrir: %2. Sus permisos, o los de una carpeta superior, han cambiado. Pide a un administrador que los restablezca y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is not marked as executable. Allow it to run (chmod +x) and try again.</source>
+        <translation>%1 no está marcado como ejecutable. Hazlo ejecutable (chmod +x) y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 lies on a file system that does not let programs run (it is mounted &quot;noexec&quot;). Mount it without &quot;noexec&quot;, or install the program on another file system, and try again.</source>
+        <translation>%1 está en un sistema de archivos que no permite ejecutar programas (está montado con «noexec»). Móntalo sin «noexec» o instala el programa en otro sistema de archivos, y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 may not be run by you: it is executable only for its owner or group. Ask an administrator to allow it.</source>
+        <translation>No tienes permiso para ejecutar %1: solo pueden ejecutarlo su propietario o su grupo. Pide a un administrador que te lo permita.</translation>
+    </message>
+    <message>
+        <source>%1 names as its interpreter a script that names another, and so on: a longer chain than the system follows, which is %2 scripts. Let one of them name a program, such as #!/bin/sh.</source>
+        <translation>%1 indica como intérprete un script que indica otro, y así sucesivamente: una cadena más larga que los %2 scripts que el sistema sigue como máximo. Haz que uno de ellos indique un programa, por ejemplo #!/bin/sh.</translation>
+    </message>
+    <message>
+        <source>%1, or a file it needs to start, does not exist.</source>
+        <translation>%1, o un archivo que necesita para iniciarse, no existe.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to run %1.</source>
+        <translation>No tienes permiso para ejecutar %1.</translation>
+    </message>
+    <message>
+        <source>%1 is in a form that this system cannot run.</source>
+        <translation>%1 tiene un formato que este sistema no puede ejecutar.</translation>
+    </message>
+    <message>
+        <source>%1 is being written by another program. Try again once it has finished.</source>
+        <translation>Otro programa está escribiendo %1. Vuelve a intentarlo cuando haya terminado.</translation>
+    </message>
+    <message>
+        <source>The system could not start %1.</source>
+        <translation>El sistema no ha podido iniciar %1.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a script.</source>
+        <translation>%1 es una carpeta, no un script.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be run.</source>
+        <translation>%1 no es un archivo que se pueda ejecutar.</translation>
+    </message>
+    <message>
+        <source>%1 is a link that leads, through other links, back to itself, never to a file.</source>
+        <translation>%1 es un enlace que, a través de otros enlaces, lleva de vuelta a sí mismo y nunca a un archivo.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The system said: %2</source>
+        <translation>%1
+
+Mensaje del sistema: %2</translation>
+    </message>
 </context>
 <context>
     <name>Velmo</name>

@@ -61,6 +61,250 @@
         <source>YES! get your crap off of my computer</source>
         <translation>OUI&#xa0;! Vire tes cochonneries de mon ordinateur</translation>
     </message>
+    <message>
+        <source>The folder of the program is not known.</source>
+        <translation>Le dossier du programme est inconnu.</translation>
+    </message>
+    <message>
+        <source>Sweepwright.cmd did not get going: %1 seconds after its start it was still in %2, which its first line names. Named without a command to run, %2 starts the script itself again and again, for ever. It has been stopped, and nothing has been removed. The first line must name the script&apos;s interpreter, such as #!/bin/sh.</source>
+        <translation>Sweepwright.cmd n’a jamais vraiment démarré&#xa0;: %1 secondes après son lancement, il était toujours dans %2, le programme indiqué sur sa première ligne. Sans commande à exécuter, %2 relance sans fin le script lui-même. Le script a été arrêté et rien n’a été supprimé. La première ligne doit indiquer l’interpréteur du script, par exemple #!/bin/sh.</translation>
+    </message>
+    <message>
+        <source>Sweepwright.cmd started, but failed at once: %1. It has most likely removed nothing.</source>
+        <translation>Sweepwright.cmd a été lancé, mais a échoué aussitôt&#xa0;: %1. Il n’a très probablement rien supprimé.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The system said:
+%2</source>
+        <translation>%1
+
+Message du système&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>it was ended by signal %1 (%2)</source>
+        <translation>il a été arrêté par le signal %1 (%2)</translation>
+    </message>
+    <message>
+        <source>a program it needs could not be run (exit status 126)</source>
+        <translation>un programme dont il a besoin n’a pas pu être exécuté (code de sortie 126)</translation>
+    </message>
+    <message>
+        <source>a program or library it needs was not found (exit status 127)</source>
+        <translation>un programme ou une bibliothèque dont il a besoin est introuvable (code de sortie 127)</translation>
+    </message>
+    <message>
+        <source>it ended with exit status %1</source>
+        <translation>il s’est terminé avec le code de sortie %1</translation>
+    </message>
+    <message>
+        <source>Sweepwright.cmd could not be started. Nothing has been removed.</source>
+        <translation>Sweepwright.cmd n’a pas pu être lancé. Rien n’a été supprimé.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFolder</name>
+    <message>
+        <source>The system does not tell where the program&apos;s executable lies (%1: %2).</source>
+        <translation>Le système n’indique pas où se trouve le fichier exécutable du programme (%1&#xa0;: %2).</translation>
+    </message>
+    <message>
+        <source>The system does not tell the full path of the program&apos;s executable.</source>
+        <translation>Le système n’indique pas le chemin complet du fichier exécutable du programme.</translation>
+    </message>
+    <message>
+        <source>The name of the program&apos;s folder is not valid text in this system&apos;s character encoding: %1
+Give the folder a name of plain letters, and try again.</source>
+        <translation>Le nom du dossier du programme n’est pas un texte valide dans le codage de caractères de ce système&#xa0;: %1
+Donne au dossier un nom sans accents ni caractères spéciaux, puis réessaie.</translation>
+    </message>
+</context>
+<context>
+    <name>RemovalReport</name>
+    <message>
+        <source>Velmora has not been removed: removing it needs an administrator&apos;s consent, and pkexec, which asks for it, is not installed.</source>
+        <translation>Velmora n’a pas été supprimé&#xa0;: la suppression demande l’accord d’un administrateur, et pkexec, qui le demande, n’est pas installé.</translation>
+    </message>
+    <message>
+        <source>Velmora has not been removed: the request for an administrator&apos;s password was cancelled. Start Sweepwright again to remove it.</source>
+        <translation>Velmora n’a pas été supprimé&#xa0;: la demande du mot de passe administrateur a été annulée. Relance Sweepwright pour supprimer Velmora.</translation>
+    </message>
+    <message>
+        <source>Velmora has not been removed: the removal was not authorised. Either no window to ask for an administrator&apos;s password could be shown (no authentication agent is running), or the password was not accepted.</source>
+        <translation>Velmora n’a pas été supprimé&#xa0;: la suppression n’a pas été autorisée. Soit aucune fenêtre n’a pu s’afficher pour demander le mot de passe administrateur (aucun agent d’authentification n’est en cours d’exécution), soit le mot de passe n’a pas été accepté.</translation>
+    </message>
+    <message>
+        <source>Velmora has not been removed: the package manager could not remove it. If another program is installing or removing software, wait until it has finished, then start Sweepwright again.</source>
+        <translation>Velmora n’a pas été supprimé&#xa0;: le gestionnaire de paquets n’a pas pu le supprimer. Si un autre programme est en train d’installer ou de supprimer des logiciels, attends qu’il ait terminé, puis relance Sweepwright.</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>Erreur d’exécution &apos;%1&apos;&#xa0;:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Incompatibilité de type</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>Erreur interne</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+</context>
+<context>
+    <name>StartDiagnosis</name>
+    <message>
+        <source>No program was named.</source>
+        <translation>Aucun programme n’a été indiqué.</translation>
+    </message>
+    <message>
+        <source>The program&apos;s path holds a NUL character, which no path can hold, so it names no program that could be started.</source>
+        <translation>Le chemin du programme contient un caractère NUL, qu’aucun chemin ne peut contenir. Il ne désigne donc aucun programme qui puisse être lancé.</translation>
+    </message>
+    <message>
+        <source>%1 is not a full path: a program is started only by its full path, which begins with &quot;/&quot;.</source>
+        <translation>%1 n’est pas un chemin complet&#xa0;: un programme n’est lancé que par son chemin complet, qui commence par «&#xa0;/&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1 has Windows line ends (CR LF), which the system cannot run: its first line names &quot;%2&quot; with a carriage return after it. Save it with Unix line ends (LF) and try again.</source>
+        <translation>%1 a des fins de ligne Windows (CR LF), avec lesquelles le système ne peut pas l’exécuter&#xa0;: sa première ligne indique «&#xa0;%2&#xa0;» suivi d’un retour chariot. Enregistre-le avec des fins de ligne Unix (LF) et réessaie.</translation>
+    </message>
+    <message>
+        <source>%1 is a program for another kind of processor, which this computer cannot run.</source>
+        <translation>%1 est un programme pour un autre type de processeur, que cet ordinateur ne peut pas exécuter.</translation>
+    </message>
+    <message>
+        <source>%1 needs the program loader %2, which is not installed on this computer. Install what provides it, or a version of the program made for this system.</source>
+        <translation>%1 a besoin du chargeur de programmes %2, qui n’est pas installé sur cet ordinateur. Installe ce qui le fournit, ou une version du programme faite pour ce système.</translation>
+    </message>
+    <message>
+        <source>%1 names an interpreter that is not installed: %2</source>
+        <translation>%1 indique un interpréteur qui n’est pas installé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 names a folder as its interpreter, not a program: %2</source>
+        <translation>%1 indique comme interpréteur un dossier, et non un programme&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 names as its interpreter something that is not a file that can be run: %2</source>
+        <translation>%1 indique comme interpréteur quelque chose qui n’est pas un fichier exécutable&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 names as its interpreter a link that leads, through other links, back to itself: %2</source>
+        <translation>%1 indique comme interpréteur un lien qui, par d’autres liens, ramène à lui-même&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 names an interpreter that cannot be run: %2</source>
+        <translation>%1 indique un interpréteur qui ne peut pas être exécuté&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 names as its interpreter a file of text or data, not a program: %2. A script&apos;s first line must name a program, such as #!/bin/sh.</source>
+        <translation>%1 indique comme interpréteur un fichier de texte ou de données, et non un programme&#xa0;: %2. La première ligne d’un script doit indiquer un programme, par exemple #!/bin/sh.</translation>
+    </message>
+    <message>
+        <source>%1 is empty: it holds neither a program nor a script.</source>
+        <translation>%1 est vide&#xa0;: il ne contient ni programme ni script.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a program nor a script: a script must name its interpreter on its first line, after &quot;#!&quot;.</source>
+        <translation>%1 n’est ni un programme ni un script&#xa0;: un script doit indiquer son interpréteur sur sa première ligne, après «&#xa0;#!&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1 names an interpreter that cannot run here: %2</source>
+        <translation>%1 indique un interpréteur qui ne peut pas fonctionner ici&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a first line longer than the %2 characters the system reads to find the script&apos;s interpreter. Shorten the line that starts with &quot;#!&quot;.</source>
+        <translation>La première ligne de %1 dépasse les %2 caractères que le système lit pour trouver l’interpréteur du script. Raccourcis la ligne qui commence par «&#xa0;#!&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1 names no interpreter after &quot;#!&quot; on its first line.</source>
+        <translation>%1 n’indique aucun interpréteur après «&#xa0;#!&#xa0;» sur sa première ligne.</translation>
+    </message>
+    <message>
+        <source>%1 lies in a folder that you may not open: %2. Its permissions, or those of a folder above it, have changed. Ask an administrator to restore them, and try again.</source>
+        <translation>%1 se trouve dans un dossier que tu n’as pas le droit d’ouvrir&#xa0;: %2. Ses droits d’accès, ou ceux d’un dossier parent, ont été modifiés. Demande à un administrateur de les rétablir, puis réessaie.</translation>
+    </message>
+    <message>
+        <source>%1 is not marked as executable. Allow it to run (chmod +x) and try again.</source>
+        <translation>%1 n’est pas marqué comme exécutable. Rends-le exécutable (chmod +x), puis réessaie.</translation>
+    </message>
+    <message>
+        <source>%1 lies on a file system that does not let programs run (it is mounted &quot;noexec&quot;). Mount it without &quot;noexec&quot;, or install the program on another file system, and try again.</source>
+        <translation>%1 se trouve sur un système de fichiers qui ne permet pas d’exécuter des programmes (il est monté avec «&#xa0;noexec&#xa0;»). Monte-le sans «&#xa0;noexec&#xa0;» ou installe le programme sur un autre système de fichiers, puis réessaie.</translation>
+    </message>
+    <message>
+        <source>%1 may not be run by you: it is executable only for its owner or group. Ask an administrator to allow it.</source>
+        <translation>Tu n’as pas le droit d’exécuter %1&#xa0;: seuls son propriétaire ou son groupe peuvent l’exécuter. Demande à un administrateur de te l’autoriser.</translation>
+    </message>
+    <message>
+        <source>%1 names as its interpreter a script that names another, and so on: a longer chain than the system follows, which is %2 scripts. Let one of them name a program, such as #!/bin/sh.</source>
+        <translation>%1 indique comme interpréteur un script qui en indique un autre, et ainsi de suite&#xa0;: une chaîne plus longue que les %2 scripts que le système suit au plus. Fais en sorte que l’un d’eux indique un programme, par exemple #!/bin/sh.</translation>
+    </message>
+    <message>
+        <source>%1, or a file it needs to start, does not exist.</source>
+        <translation>%1, ou un fichier dont il a besoin pour démarrer, n’existe pas.</translation>
+    </message>
+    <message>
+        <source>You are not allowed to run %1.</source>
+        <translation>Tu n’as pas le droit d’exécuter %1.</translation>
+    </message>
+    <message>
+        <source>%1 is in a form that this system cannot run.</source>
+        <translation>%1 est dans un format que ce système ne peut pas exécuter.</translation>
+    </message>
+    <message>
+        <source>%1 is being written by another program. Try again once it has finished.</source>
+        <translation>%1 est en cours d’écriture par un autre programme. Réessaie quand il aura terminé.</translation>
+    </message>
+    <message>
+        <source>The system could not start %1.</source>
+        <translation>Le système n’a pas pu lancer %1.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a script.</source>
+        <translation>%1 est un dossier, et non un script.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be run.</source>
+        <translation>%1 n’est pas un fichier exécutable.</translation>
+    </message>
+    <message>
+        <source>%1 is a link that leads, through other links, back to itself, never to a file.</source>
+        <translation>%1 est un lien qui, par d’autres liens, ramène à lui-même, et jamais à un fichier.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The system said: %2</source>
+        <translation>%1
+
+Message du système&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>Velmo</name>
