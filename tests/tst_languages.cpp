@@ -1,6 +1,5 @@
 // Both programs in every shipped language: no window shows an English text that a translation
-// covers, message boxes included, and the countdown's worked example gives the designed figures
-// inside each language's sentence. The catalogues are the build's, read as the programs read
+// covers, message boxes included. The catalogues are the build's, read as the programs read
 // them; the English texts they translate are read from the catalogues' sources.
 
 #include "fakeservices.h"
@@ -17,7 +16,6 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QXmlStreamReader>
 
 #include <memory>
@@ -88,8 +86,6 @@ private slots:
 
     void noWindowShowsEnglishATranslationCovers_data();
     void noWindowShowsEnglishATranslationCovers();
-    void workedExampleGivesTheDesignedFigures_data();
-    void workedExampleGivesTheDesignedFigures();
 
 private:
     void speak(const QString &language);
@@ -151,41 +147,6 @@ void LanguagesTest::noWindowShowsEnglishATranslationCovers()
             english.append(where + QStringLiteral(": ") + text);
     }
     QVERIFY2(english.isEmpty(), qPrintable(english.join(u'\n')));
-}
-
-void LanguagesTest::workedExampleGivesTheDesignedFigures_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("sentence");
-    // 3:20 on 7 March; the event in March, on the 15th, at 5:40: 0 months, -9 days, 2 hours
-    // and 20 minutes, in each language's own words.
-    QTest::newRow("en") << "en"
-                        << "It is 0 Months, -9 Days, 2 hours, and 20 minutes until Spring Fair "
-                           "at Town Hall.";
-}
-
-void LanguagesTest::workedExampleGivesTheDesignedFigures()
-{
-    QFETCH(QString, language);
-    QFETCH(QString, sentence);
-    if (language != u"en")
-        speak(language);
-    FakeServices fakes(QStringLiteral("Velmora"));
-    fakes.clock.set(QDateTime(QDate(2026, 3, 7), QTime(3, 20, 0)));
-    auto *velmo = qobject_cast<Velmo *>(showProgramWindow(QStringLiteral("Velmo"), fakes.services()));
-    velmo->Timer1_Timer();
-
-    // March is the third month of the list, whatever the language calls it.
-    velmo->findChild<QComboBox *>(QStringLiteral("EndMonth"))->setCurrentIndex(2);
-    velmo->findChild<QComboBox *>(QStringLiteral("EndDay"))->setCurrentText(QStringLiteral("15"));
-    velmo->findChild<QComboBox *>(QStringLiteral("EndHour"))->setCurrentText(QStringLiteral("5"));
-    velmo->findChild<QComboBox *>(QStringLiteral("EndMinute"))->setCurrentText(QStringLiteral("40"));
-    velmo->findChild<QLineEdit *>(QStringLiteral("BandInput"))->setText(QStringLiteral("Spring Fair"));
-    velmo->findChild<QLineEdit *>(QStringLiteral("WhereInput"))->setText(QStringLiteral("Town Hall"));
-    velmo->Calculate_Click();
-
-    QVERIFY(fakes.messages.shown.isEmpty());
-    QCOMPARE(velmo->findChild<QLabel *>(QStringLiteral("FinalCalculation"))->text(), sentence);
 }
 
 PROGRAM_TEST_MAIN(LanguagesTest, "Velmora", velmoraCaptions)
