@@ -218,6 +218,15 @@ private slots:
             << "de" << at(2026, 3, 7, 3, 20) << QStringList { "Februar", "31", "5", "40" }
             << "Sommerfest" << "Rathaus" << "Aktuelle Uhrzeit: 7. März 2026, 3:20 AM"
             << "Noch -1 Monat, 7 Tage, 2 Stunden und 20 Minuten bis Sommerfest (Rathaus).";
+        QTest::newRow("French, the worked example")
+            << "fr" << at(2026, 3, 7, 3, 20) << QStringList { "mars", "15", "5", "40" }
+            << "Fête de printemps" << "Mairie" << "Heure actuelle\u00a0: 7 mars 2026 à 3:20 AM"
+            << "Il reste 0 mois, -9 jours, 2 heures et 20 minutes avant Fête de printemps "
+               "(Mairie).";
+        QTest::newRow("Spanish, the worked example")
+            << "es" << at(2026, 3, 7, 3, 20) << QStringList { "marzo", "15", "5", "40" }
+            << "Feria" << "Ayuntamiento" << "Hora actual: 7 de marzo de 2026, 3:20 AM"
+            << "Faltan 0 meses, -9 días, 2 horas y 20 minutos para Feria (Ayuntamiento).";
         QTest::newRow("French, zero in the singular")
             << "fr" << at(2026, 3, 7, 4, 20) << QStringList { "mars", "15", "5", "20" }
             << "Grand bal" << "Mairie" << "Heure actuelle\u00a0: 7 mars 2026 à 4:20 AM"
