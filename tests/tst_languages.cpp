@@ -4,7 +4,7 @@
 
 #include "fakeservices.h"
 #include "frmabout.h"
-#include "languages.h"
+#include "runtime/languages.h"
 #include "phase2.h"
 #include "programwindows.h"
 #include "testmain.h"

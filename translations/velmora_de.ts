@@ -139,6 +139,18 @@ Gib dem Ordner einen Namen ohne Umlaute und Sonderzeichen und versuch es noch ei
         <source>Velmora has not been removed: the package manager could not remove it. If another program is installing or removing software, wait until it has finished, then start Sweepwright again.</source>
         <translation>Velmora wurde nicht entfernt: Die Paketverwaltung konnte es nicht entfernen. Wenn gerade ein anderes Programm Software installiert oder entfernt, warte, bis es fertig ist, und starte Sweepwright dann noch einmal.</translation>
     </message>
+    <message>
+        <source>To remove Velmora yourself, open a terminal and enter:</source>
+        <translation>Um Velmora selbst zu entfernen, öffne ein Terminal und gib ein:</translation>
+    </message>
+    <message>
+        <source>Sweepwright.cmd ended without saying what went wrong, so Velmora may still be installed.</source>
+        <translation>Sweepwright.cmd wurde beendet, ohne zu sagen, was schiefgelaufen ist. Velmora ist also womöglich noch installiert.</translation>
+    </message>
+    <message>
+        <source>The system said:</source>
+        <translation>Meldung des Systems:</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>

@@ -139,6 +139,18 @@ Ponle a la carpeta un nombre sin tildes ni caracteres especiales y vuelve a inte
         <source>Velmora has not been removed: the package manager could not remove it. If another program is installing or removing software, wait until it has finished, then start Sweepwright again.</source>
         <translation>Velmora no se ha eliminado: el gestor de paquetes no ha podido eliminarlo. Si otro programa está instalando o eliminando software, espera a que termine y vuelve a iniciar Sweepwright.</translation>
     </message>
+    <message>
+        <source>To remove Velmora yourself, open a terminal and enter:</source>
+        <translation>Para eliminar Velmora tú mismo, abre un terminal y escribe:</translation>
+    </message>
+    <message>
+        <source>Sweepwright.cmd ended without saying what went wrong, so Velmora may still be installed.</source>
+        <translation>Sweepwright.cmd terminó sin decir qué falló, así que puede que Velmora siga instalado.</translation>
+    </message>
+    <message>
+        <source>The system said:</source>
+        <translation>Mensaje del sistema:</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>

@@ -139,6 +139,18 @@ Donne au dossier un nom sans accents ni caractères spéciaux, puis réessaie.</
         <source>Velmora has not been removed: the package manager could not remove it. If another program is installing or removing software, wait until it has finished, then start Sweepwright again.</source>
         <translation>Velmora n’a pas été supprimé&#xa0;: le gestionnaire de paquets n’a pas pu le supprimer. Si un autre programme est en train d’installer ou de supprimer des logiciels, attends qu’il ait terminé, puis relance Sweepwright.</translation>
     </message>
+    <message>
+        <source>To remove Velmora yourself, open a terminal and enter:</source>
+        <translation>Pour supprimer Velmora toi-même, ouvre un terminal et saisis&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Sweepwright.cmd ended without saying what went wrong, so Velmora may still be installed.</source>
+        <translation>Sweepwright.cmd s’est arrêté sans dire ce qui n’allait pas. Velmora est donc peut-être encore installé.</translation>
+    </message>
+    <message>
+        <source>The system said:</source>
+        <translation>Message du système&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>

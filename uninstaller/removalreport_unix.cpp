@@ -48,14 +48,10 @@ constexpr Reason reasons[] = {
             "has finished, then start Sweepwright again.") },
 };
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("RemovalReport", text);
-}
-
 QString reportText(const QStringList &arguments)
 {
-    const QString manual = translated("To remove Velmora yourself, open a terminal and enter:")
+    const QString manual = QCoreApplication::translate("RemovalReport",
+                               "To remove Velmora yourself, open a terminal and enter:")
         + QStringLiteral("\n\n    sudo apt purge velmora");
     const QString why = arguments.value(1);
     const auto reason = std::find_if(std::begin(reasons), std::end(reasons),
@@ -63,12 +59,14 @@ QString reportText(const QStringList &arguments)
     // The script meant to say something and could not: an empty window, or none, would leave
     // the user believing the removal went through.
     if (reason == std::end(reasons))
-        return translated("Sweepwright.cmd ended without saying what went wrong, so Velmora may "
-                          "still be installed.")
+        return QCoreApplication::translate("RemovalReport",
+                   "Sweepwright.cmd ended without saying what went "
+                   "wrong, so Velmora may still be installed.")
             + QStringLiteral("\n\n") + manual;
-    QString text = translated(reason->text);
+    QString text = QCoreApplication::translate("RemovalReport", reason->text);
     if (const QString said = arguments.value(2).trimmed(); !said.isEmpty())
-        text += QStringLiteral("\n\n") + translated("The system said:") + u'\n' + said;
+        text += QStringLiteral("\n\n")
+            + QCoreApplication::translate("RemovalReport", "The system said:") + u'\n' + said;
     return text + QStringLiteral("\n\n") + manual;
 }
 
