@@ -49,19 +49,13 @@ private="$scratch/usr/lib/velmora"
 "$(dirname "${BASH_SOURCE[0]}")/check-removal.sh" "$scratch"
 
 echo "Velmora starts from the unpacked package"
-# On a server that picks a free display itself and says which (-displayfd): xvfb-run's guess of
-# a free number can take the one another check is starting a server on at the same moment.
 server_dir="$(mktemp -d)"
-trap 'kill "$server" 2>/dev/null || true; rm -rf "$scratch" "$server_dir"' EXIT
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$server_dir/display" 2>"$server_dir/log" &
-server=$!
-for _ in $(seq 300); do
-    [[ -s $server_dir/display ]] && break
-    kill -0 "$server" 2>/dev/null || break
-    sleep 0.1
-done
-[[ -s $server_dir/display ]] || fail "Xvfb did not start: $(cat "$server_dir/log")"
-DISPLAY=":$(head -n 1 "$server_dir/display")" bash -c '
+x_server=
+trap 'if [[ -n $x_server ]]; then kill "$x_server" 2>/dev/null || true; fi; rm -rf "$scratch" "$server_dir"' EXIT
+# shellcheck source=scripts/xserver.sh
+. "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
+start_x_server "$server_dir" || fail "no X server to start Velmora on"
+bash -c '
     "$1/usr/bin/Velmora" &
     pid=$!
     trap "kill $pid 2>/dev/null || true" EXIT

@@ -37,12 +37,12 @@ for tool in Xvfb xdotool runuser unshare; do
 done
 
 work=
-server=
+x_server=
 cleanup() {
     # What the runs left, found by this run's own unpacked folder: the script and its window are
     # detached from the wizard, so no process of ours is their parent.
     pkill -u "$user" -f "$private/" 2>/dev/null || true
-    if [[ -n $server ]]; then kill "$server" 2>/dev/null || true; fi
+    if [[ -n $x_server ]]; then kill "$x_server" 2>/dev/null || true; fi
     if [[ -n $work ]]; then rm -rf "$work"; fi
 }
 trap cleanup EXIT
@@ -51,17 +51,9 @@ chmod 755 "$work" "$unpacked"
 log="$work/stderr.log"
 touch "$log" && chown "$user" "$log"
 
-# The server says its display once it takes clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-server=$!
-for _ in $(seq 100); do
-    [[ -s $work/display ]] && break
-    kill -0 "$server" 2>/dev/null || break
-    sleep 0.1
-done
-[[ -s $work/display ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=":$(head -n 1 "$work/display")"
-export DISPLAY
+# shellcheck source=scripts/xserver.sh
+. "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
+start_x_server "$work" || fail "no X server for the wizard"
 xdotool getdisplaygeometry >/dev/null || fail "Xvfb on $DISPLAY takes no clients"
 
 as_user() {
