@@ -1,10 +1,11 @@
 // The windows of the Windows removal: what it did not remove and why, what of the user's it
-// kept, and the list of both in a file beside those files. The removal itself is
-// removevelmora_win.cpp's; this only words and shows.
+// kept, and the list of both in a file beside those files, in the user's language. The removal
+// itself is removevelmora_win.cpp's; this only words and shows.
 
 #include "removalreport_win.h"
 
 #include "removal/removalfiles_win.h"
+#include "removalwords_win.h"
 #include "wizardinfo.h"
 
 #include <windows.h>
@@ -55,7 +56,7 @@ void describe(const std::wstring &heading, const std::vector<std::wstring> &name
         list += L"    " + name + L"\r\n";
     }
     if (count < names.size())
-        window += L"    and " + std::to_wstring(names.size() - count) + L" more\n";
+        window += L"    " + words(IDS_MORE, { std::to_wstring(names.size() - count) }) + L"\n";
     window += L"\n";
     list += L"\r\n";
 }
@@ -110,17 +111,13 @@ void reportWhatIsLeft(const std::wstring &folder, const std::vector<std::wstring
     std::wstring window;
     std::wstring list;
     std::size_t shown = 0;
-    describe(L"Velmora has not been removed completely. These could not be removed; if a program "
-             L"still uses them, close it, then delete them yourself:",
-        left, shown, window, list);
-    describe(L"These files in " + folder
-            + L" were not installed with Velmora, so they have been kept, and so has the folder:",
-        kept, shown, window, list);
+    describe(words(IDS_NOT_REMOVED_COMPLETELY), left, shown, window, list);
+    describe(words(IDS_USER_FILES_KEPT, { folder }), kept, shown, window, list);
     if (write(listPath, list))
-        window += L"This list is also in " + listPath + L".";
+        window += words(IDS_LIST_ALSO_IN, { listPath });
     if (retried)
-        window += L"\n\nWindows tries again the next time you sign in.";
+        window += L"\n\n" + words(IDS_RETRIED_AT_SIGN_IN);
     if (entryLeft)
-        window += L" To try again now, remove Velmora from Apps & features once more.";
+        window += L" " + words(IDS_TRY_AGAIN_NOW);
     tell(window);
 }
