@@ -89,6 +89,27 @@ void tell(const std::wstring &text)
     MessageBoxW(nullptr, text.c_str(), title, MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
 }
 
+// Attached to the console for no longer than it takes to write there: a program attached to a
+// console is ended when the user closes it, and the removal must go on. Wine, unlike Windows,
+// hands a program of the windows subsystem the console of the program that starts it, in a state
+// in which setting its title brings the program down: that one is let go first.
+void announceInConsole()
+{
+    FreeConsole();
+    if (!AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    SetConsoleTitleW(words(IDS_CONSOLE_TITLE).c_str());
+    const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (console != INVALID_HANDLE_VALUE) {
+        const std::wstring line = words(IDS_CONSOLE_LINE) + L"\r\n";
+        DWORD written = 0;
+        WriteConsoleW(console, line.c_str(), static_cast<DWORD>(line.size()), &written, nullptr);
+        CloseHandle(console);
+    }
+    FreeConsole();
+}
+
 void reportNothingRemoved(
     const std::wstring &heading, const std::vector<std::wstring> &names, const std::wstring &advice)
 {

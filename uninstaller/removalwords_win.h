@@ -30,8 +30,10 @@
 #define IDS_DRIVE_ROOT 122
 #define IDS_PERCENT_IN_NAME 123
 #define IDS_PATH_TOO_LONG 124
+#define IDS_CONSOLE_TITLE 125
+#define IDS_CONSOLE_LINE 126
 // One past the last, for the tests that walk every text.
-#define IDS_END 125
+#define IDS_END 127
 
 #ifndef RC_INVOKED
 

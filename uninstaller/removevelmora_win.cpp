@@ -10,7 +10,8 @@
 // table of removalwords.rc.
 //
 // Closing a console ends the programs attached to it; this one, made for the windows subsystem,
-// is attached to none, so closing the script's console stops nothing here. Whenever it is
+// is attached to none but for the moment it writes its line in the script's console, before it
+// changes anything, so closing that console stops nothing here. Whenever it is
 // stopped all the same (the machine switched off), what is left can still remove itself:
 //  1. Nothing is changed while a program runs from the folder (the wizard is waited for) or
 //     another program keeps a file of it open without letting others delete it: the window names
@@ -267,6 +268,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         tell(words(IDS_NOT_ASKED));
         return 2;
     }
+    announceInConsole();
     Removal removal;
     const std::wstring self = ownPath();
     removal.folder = self.substr(0, self.find_last_of(L'\\'));

@@ -13,8 +13,8 @@
 #       interactively it asks for Velmora to be closed and then installs.
 #   realrun.sh german <build folder> <scratch folder>
 #       A German user: the installer's pages in German, installed from them; Velmora's Help
-#       window titled "Hilfe"; removed through Sweepwright, the report of the user's file kept
-#       in German.
+#       window titled "Hilfe"; removed through Sweepwright, the script's console titled and the
+#       report of the user's file kept in German.
 #
 # The installer's round and the removal's are removalrun.sh's. WINEPREFIX and the rest of the
 # tests' Wine environment come from CTest. Wine takes the user's language from LANG: each run
@@ -183,10 +183,12 @@ german)
     program_pid=
 
     # Removed through Sweepwright with a file of the user's in the folder: the removal, free of
-    # Qt, says in German that it kept it, in its window and in its list.
+    # Qt, titles the script's console in German, and says in German that it kept the file, in
+    # its window and in its list.
     printf 'meins\r\n' >"$installed/Notizen.txt"
     confirm_removal "$(winepath -w "$installed/Sweepwright.exe" 2>/dev/null)"
     report="$(window_titled "$title" "$second")" || fail "the removal did not report the user's file"
+    window_titled "Velmora wird entfernt" >/dev/null || fail "the script's console is not titled in German"
     keys_to "$report" Return
     process 'remove-velmora' ended || fail "the removal did not end"
     program_pid=
