@@ -35,19 +35,21 @@ if [[ $preset == windows ]]; then
     # source with MinGW-w64 (scripts/windows-qt.sh), with the host's Qt tools of the same version;
     # the tests run under Wine on a private X server; NSIS makes the installer, osslsigncode
     # signs it (the test of that makes its certificate with openssl, and unpacks the installer
-    # with 7-Zip), and icoutils reads the icons back.
+    # with 7-Zip), icoutils reads the icons back, and the sources of locales let a run give
+    # Wine a user's language other than English.
     packages=(
         cmake ninja-build dpkg-dev
         qt6-base-dev qt6-base-dev-tools libgl-dev qt6-l10n-tools qt6-translations-l10n
         g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 clang-14
-        wine wine64 xvfb xauth xdotool imagemagick nsis osslsigncode openssl 7zip icoutils
+        wine wine64 xvfb xauth xdotool imagemagick nsis osslsigncode openssl 7zip icoutils locales
     )
 elif [[ $preset == windows-tests ]]; then
-    # The Windows-only code, cross-built and run under Wine, and the icons' reader: no Qt.
+    # The Windows-only code, cross-built and run under Wine, the icons' reader, and the sources
+    # of locales for the removal's words in other languages: no Qt.
     packages=(
         cmake ninja-build
         g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-        wine wine64 icoutils
+        wine wine64 icoutils locales
     )
 fi
 

@@ -120,6 +120,14 @@ Give the folder a name of plain letters, and try again.</source>
         <translation>Der Name des Programmordners ist in der Zeichenkodierung dieses Systems kein gültiger Text: %1
 Gib dem Ordner einen Namen ohne Umlaute und Sonderzeichen und versuch es noch einmal.</translation>
     </message>
+    <message>
+        <source>The system did not tell where the program&apos;s executable lies.</source>
+        <translation>Das System hat nicht angegeben, wo die ausführbare Datei des Programms liegt.</translation>
+    </message>
+    <message>
+        <source>The path of the program&apos;s executable is too long.</source>
+        <translation>Der Pfad der ausführbaren Datei des Programms ist zu lang.</translation>
+    </message>
 </context>
 <context>
     <name>RemovalReport</name>
@@ -316,6 +324,30 @@ The system said: %2</source>
         <translation>%1
 
 Meldung des Systems: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a full path: a program is started only by its full path, which begins with a drive letter and &quot;\&quot; or names a network share.</source>
+        <translation>%1 ist kein vollständiger Pfad: Ein Programm wird nur über seinen vollständigen Pfad gestartet, der mit einem Laufwerksbuchstaben und „\“ beginnt oder eine Netzwerkfreigabe nennt.</translation>
+    </message>
+    <message>
+        <source>The path of the program contains a quote: %1</source>
+        <translation>Der Pfad des Programms enthält ein Anführungszeichen: %1</translation>
+    </message>
+    <message>
+        <source>The path of the command script contains &quot;%&quot; or a quote: %1</source>
+        <translation>Der Pfad des Befehlsskripts enthält „%“ oder ein Anführungszeichen: %1</translation>
+    </message>
+    <message>
+        <source>The system cannot find the file specified: %1</source>
+        <translation>Das System kann die angegebene Datei nicht finden: %1</translation>
+    </message>
+    <message>
+        <source>The command interpreter was not found.</source>
+        <translation>Der Befehlsinterpreter wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The program could not be started (error %1).</source>
+        <translation>Das Programm konnte nicht gestartet werden (Fehler %1).</translation>
     </message>
 </context>
 <context>

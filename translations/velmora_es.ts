@@ -120,6 +120,14 @@ Give the folder a name of plain letters, and try again.</source>
         <translation>El nombre de la carpeta del programa no es un texto válido en la codificación de caracteres de este sistema: %1
 Ponle a la carpeta un nombre sin tildes ni caracteres especiales y vuelve a intentarlo.</translation>
     </message>
+    <message>
+        <source>The system did not tell where the program&apos;s executable lies.</source>
+        <translation>El sistema no ha indicado dónde está el ejecutable del programa.</translation>
+    </message>
+    <message>
+        <source>The path of the program&apos;s executable is too long.</source>
+        <translation>La ruta del ejecutable del programa es demasiado larga.</translation>
+    </message>
 </context>
 <context>
     <name>RemovalReport</name>
@@ -316,6 +324,30 @@ The system said: %2</source>
         <translation>%1
 
 Mensaje del sistema: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a full path: a program is started only by its full path, which begins with a drive letter and &quot;\&quot; or names a network share.</source>
+        <translation>%1 no es una ruta completa: un programa solo se inicia por su ruta completa, que empieza por una letra de unidad y «\» o indica un recurso compartido de red.</translation>
+    </message>
+    <message>
+        <source>The path of the program contains a quote: %1</source>
+        <translation>La ruta del programa contiene comillas: %1</translation>
+    </message>
+    <message>
+        <source>The path of the command script contains &quot;%&quot; or a quote: %1</source>
+        <translation>La ruta del script de comandos contiene «%» o comillas: %1</translation>
+    </message>
+    <message>
+        <source>The system cannot find the file specified: %1</source>
+        <translation>El sistema no puede encontrar el archivo especificado: %1</translation>
+    </message>
+    <message>
+        <source>The command interpreter was not found.</source>
+        <translation>No se ha encontrado el intérprete de comandos.</translation>
+    </message>
+    <message>
+        <source>The program could not be started (error %1).</source>
+        <translation>No se ha podido iniciar el programa (error %1).</translation>
     </message>
 </context>
 <context>

@@ -120,6 +120,14 @@ Give the folder a name of plain letters, and try again.</source>
         <translation>Le nom du dossier du programme n’est pas un texte valide dans le codage de caractères de ce système&#xa0;: %1
 Donne au dossier un nom sans accents ni caractères spéciaux, puis réessaie.</translation>
     </message>
+    <message>
+        <source>The system did not tell where the program&apos;s executable lies.</source>
+        <translation>Le système n’a pas indiqué où se trouve le fichier exécutable du programme.</translation>
+    </message>
+    <message>
+        <source>The path of the program&apos;s executable is too long.</source>
+        <translation>Le chemin du fichier exécutable du programme est trop long.</translation>
+    </message>
 </context>
 <context>
     <name>RemovalReport</name>
@@ -316,6 +324,30 @@ The system said: %2</source>
         <translation>%1
 
 Message du système&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a full path: a program is started only by its full path, which begins with a drive letter and &quot;\&quot; or names a network share.</source>
+        <translation>%1 n’est pas un chemin complet&#xa0;: un programme n’est lancé que par son chemin complet, qui commence par une lettre de lecteur et «&#xa0;\&#xa0;» ou désigne un partage réseau.</translation>
+    </message>
+    <message>
+        <source>The path of the program contains a quote: %1</source>
+        <translation>Le chemin du programme contient un guillemet&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The path of the command script contains &quot;%&quot; or a quote: %1</source>
+        <translation>Le chemin du script de commandes contient «&#xa0;%&#xa0;» ou un guillemet&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The system cannot find the file specified: %1</source>
+        <translation>Le système ne trouve pas le fichier spécifié&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The command interpreter was not found.</source>
+        <translation>L’interpréteur de commandes n’a pas été trouvé.</translation>
+    </message>
+    <message>
+        <source>The program could not be started (error %1).</source>
+        <translation>Le programme n’a pas pu être lancé (erreur %1).</translation>
     </message>
 </context>
 <context>

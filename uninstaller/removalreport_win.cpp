@@ -1,10 +1,11 @@
 // The windows of the Windows removal: what it did not remove and why, what of the user's it
-// kept, and the list of both in a file beside those files. The removal itself is
-// removevelmora_win.cpp's; this only words and shows.
+// kept, and the list of both in a file beside those files, in the user's language. The removal
+// itself is removevelmora_win.cpp's; this only words and shows.
 
 #include "removalreport_win.h"
 
 #include "removal/removalfiles_win.h"
+#include "removalwords_win.h"
 #include "wizardinfo.h"
 
 #include <windows.h>
@@ -55,7 +56,7 @@ void describe(const std::wstring &heading, const std::vector<std::wstring> &name
         list += L"    " + name + L"\r\n";
     }
     if (count < names.size())
-        window += L"    and " + std::to_wstring(names.size() - count) + L" more\n";
+        window += L"    " + words(IDS_MORE, { std::to_wstring(names.size() - count) }) + L"\n";
     window += L"\n";
     list += L"\r\n";
 }
@@ -88,6 +89,27 @@ void tell(const std::wstring &text)
     MessageBoxW(nullptr, text.c_str(), title, MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
 }
 
+// Attached to the console for no longer than it takes to write there: a program attached to a
+// console is ended when the user closes it, and the removal must go on. Wine, unlike Windows,
+// hands a program of the windows subsystem the console of the program that starts it, in a state
+// in which setting its title brings the program down: that one is let go first.
+void announceInConsole()
+{
+    FreeConsole();
+    if (!AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    SetConsoleTitleW(words(IDS_CONSOLE_TITLE).c_str());
+    const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (console != INVALID_HANDLE_VALUE) {
+        const std::wstring line = words(IDS_CONSOLE_LINE) + L"\r\n";
+        DWORD written = 0;
+        WriteConsoleW(console, line.c_str(), static_cast<DWORD>(line.size()), &written, nullptr);
+        CloseHandle(console);
+    }
+    FreeConsole();
+}
+
 void reportNothingRemoved(
     const std::wstring &heading, const std::vector<std::wstring> &names, const std::wstring &advice)
 {
@@ -110,17 +132,13 @@ void reportWhatIsLeft(const std::wstring &folder, const std::vector<std::wstring
     std::wstring window;
     std::wstring list;
     std::size_t shown = 0;
-    describe(L"Velmora has not been removed completely. These could not be removed; if a program "
-             L"still uses them, close it, then delete them yourself:",
-        left, shown, window, list);
-    describe(L"These files in " + folder
-            + L" were not installed with Velmora, so they have been kept, and so has the folder:",
-        kept, shown, window, list);
+    describe(words(IDS_NOT_REMOVED_COMPLETELY), left, shown, window, list);
+    describe(words(IDS_USER_FILES_KEPT, { folder }), kept, shown, window, list);
     if (write(listPath, list))
-        window += L"This list is also in " + listPath + L".";
+        window += words(IDS_LIST_ALSO_IN, { listPath });
     if (retried)
-        window += L"\n\nWindows tries again the next time you sign in.";
+        window += L"\n\n" + words(IDS_RETRIED_AT_SIGN_IN);
     if (entryLeft)
-        window += L" To try again now, remove Velmora from Apps & features once more.";
+        window += L" " + words(IDS_TRY_AGAIN_NOW);
     tell(window);
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-// The windows in which the Windows removal (remove-velmora.exe) says what it did not do. Qt's
-// libraries are gone by then, or going: each is the system's message box, titled as the wizard.
+// The windows in which the Windows removal (remove-velmora.exe) says what it does and what it did
+// not do. Qt's libraries are gone by then, or going: each is the system's message box, titled as
+// the wizard, or the console Sweepwright.cmd runs in.
 
 #include <string>
 #include <vector>
@@ -21,6 +22,10 @@ void reportWhatIsLeft(const std::wstring &folder, const std::vector<std::wstring
 
 // A sentence alone in a window.
 void tell(const std::wstring &text);
+
+// Titles the console window of Sweepwright.cmd, which started this program, and says in it that
+// Velmora is being removed; nothing when no program with a console started it.
+void announceInConsole();
 
 // The name of the list reportWhatIsLeft writes, which the removal never counts as the user's.
 extern const wchar_t reportListName[];

@@ -6,10 +6,12 @@
 // and so do Apps & features and the user's next log-on once a removal has begun and until it
 // has ended (below). It removes what the installer laid down (installed-files.txt, compiled in),
 // the Start-menu folder and the entry in Apps & features; the windows in which it says what it
-// did not remove are removalreport_win.cpp's.
+// did not remove are removalreport_win.cpp's, and its words, in the user's language, the string
+// table of removalwords.rc.
 //
 // Closing a console ends the programs attached to it; this one, made for the windows subsystem,
-// is attached to none, so closing the script's console stops nothing here. Whenever it is
+// is attached to none but for the moment it writes its line in the script's console, before it
+// changes anything, so closing that console stops nothing here. Whenever it is
 // stopped all the same (the machine switched off), what is left can still remove itself:
 //  1. Nothing is changed while a program runs from the folder (the wizard is waited for) or
 //     another program keeps a file of it open without letting others delete it: the window names
@@ -31,6 +33,7 @@
 #include "removal/removalfiles_win.h"
 #include "removal/removalregistry_win.h"
 #include "removalreport_win.h"
+#include "removalwords_win.h"
 
 #include <windows.h>
 
@@ -118,20 +121,15 @@ std::vector<std::wstring> holdFiles(win32::DeletionHold &hold, const Removal &re
 
 bool nothingInTheWay(win32::DeletionHold &hold, const Removal &removal)
 {
-    const std::wstring advice = L"Then remove Velmora again from Apps & features.";
     const std::vector<std::wstring> running = programsInTheWay(removal.folder);
     if (!running.empty()) {
-        reportNothingRemoved(L"Velmora has not been removed, because these of its programs are "
-                             L"running:",
-            running, L"Close them. " + advice);
+        reportNothingRemoved(words(IDS_PROGRAMS_RUNNING), running, words(IDS_CLOSE_PROGRAMS));
         return false;
     }
     const std::vector<std::wstring> held = holdFiles(hold, removal);
     if (!held.empty()) {
-        reportNothingRemoved(L"Velmora has not been removed, because another program keeps "
-                             L"these of its files in "
-                + removal.folder + L" open:",
-            held, L"Close that program, or wait until it lets them go. " + advice);
+        reportNothingRemoved(
+            words(IDS_FILES_HELD, { removal.folder }), held, words(IDS_LET_FILES_GO));
         return false;
     }
     return true;
@@ -153,14 +151,10 @@ bool removeFiles(win32::DeletionHold &hold, const Removal &removal)
         if (!resumed)
             removal.registry.stopResumingAtLogon();
         if (wayBack)
-            reportNothingRemoved(L"Velmora has not been removed, because a program runs from "
-                                 L"these of its files in "
-                    + removal.folder + L":",
-                refused, L"Close it, then remove Velmora again from Apps & features.");
+            reportNothingRemoved(
+                words(IDS_FILES_IN_USE, { removal.folder }), refused, words(IDS_CLOSE_PROGRAM));
         else
-            tell(
-                L"Velmora has not been removed: its entry in Apps & features, or your RunOnce key, "
-                L"could not be changed, and a removal stopped halfway could not finish.");
+            tell(words(IDS_NO_WAY_BACK));
         return false;
     }
     for (const std::wstring &file : removal.files) {
@@ -190,8 +184,29 @@ bool removeEntry(const Removal &removal, std::vector<std::wstring> &left)
     if (left.empty() && removal.registry.deleteEntry())
         return true;
     if (removal.registry.entryExists())
-        left.push_back(L"The entry \"Velmora\" in Apps & features");
+        left.push_back(words(IDS_ENTRY));
     return false;
+}
+
+// Why the last step cannot be taken, in the user's words.
+std::wstring refusalText(win32::CleanupRefusal refusal, const std::wstring &folder)
+{
+    using Refusal = win32::CleanupRefusal;
+    switch (refusal) {
+    case Refusal::None:
+        break;
+    case Refusal::NoInterpreter:
+        return words(IDS_NO_INTERPRETER);
+    case Refusal::NetworkShare:
+        return words(IDS_NETWORK_SHARE, { folder });
+    case Refusal::DriveRoot:
+        return words(IDS_DRIVE_ROOT, { folder });
+    case Refusal::PercentInName:
+        return words(IDS_PERCENT_IN_NAME, { folder });
+    case Refusal::PathTooLong:
+        return words(IDS_PATH_TOO_LONG, { folder });
+    }
+    return {};
 }
 
 // Step 5, once the user has seen what was kept: the window is this program's, which the last
@@ -199,18 +214,22 @@ bool removeEntry(const Removal &removal, std::vector<std::wstring> &left)
 void cleanUpLast(const Removal &removal, bool folderToo)
 {
     win32::LastCleanup cleanup;
-    std::wstring refusal = win32::prepareLastCleanup(removal.folder, { programName, scriptName },
-        folderToo, resumeValue, win32::systemFolder(), cleanup);
-    if (refusal.empty()) {
+    const win32::CleanupRefusal refusal = win32::prepareLastCleanup(removal.folder,
+        { programName, scriptName }, folderToo, resumeValue, win32::systemFolder(), cleanup);
+    std::wstring reason;
+    if (refusal == win32::CleanupRefusal::None) {
         const unsigned long error = win32::startLastCleanup(cleanup);
         if (error == 0)
             return;
-        refusal = L"The command interpreter " + cleanup.application + L" could not be started: "
-            + win32::systemMessage(error);
+        std::wstring said = win32::systemMessage(error);
+        if (said.empty())
+            said = words(IDS_NO_REASON, { std::to_wstring(error) });
+        reason = words(IDS_INTERPRETER_NOT_STARTED, { cleanup.application, said });
+    } else {
+        reason = refusalText(refusal, removal.folder);
     }
     removal.registry.stopResumingAtLogon();
-    tell(L"Velmora has been removed, but for " + std::wstring(programName) + L" and " + scriptName
-        + L" in " + removal.folder + L". Delete them yourself.\n\n" + refusal);
+    tell(words(IDS_LAST_FILES_LEFT, { removal.folder, reason }));
 }
 
 int removeVelmora(Removal &removal)
@@ -218,10 +237,7 @@ int removeVelmora(Removal &removal)
     // A copy of this program elsewhere would otherwise take the entry of the Velmora installed.
     const std::wstring installed = removal.registry.entryValue(L"InstallLocation");
     if (!installed.empty() && !win32::sameFolder(installed, removal.folder)) {
-        tell(L"Velmora is installed in " + installed
-            + L", and this program removes only the "
-              L"Velmora of its own folder, "
-            + removal.folder + L". Nothing has been removed.");
+        tell(words(IDS_INSTALLED_ELSEWHERE, { installed, removal.folder }));
         return 1;
     }
     win32::DeletionHold hold;
@@ -249,16 +265,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         = arguments != nullptr && count == 2 && std::wstring(arguments[1]) == L"remove";
     LocalFree(arguments);
     if (!asked) {
-        tell(L"remove-velmora.exe removes Velmora only when Sweepwright.cmd starts it. Remove "
-             L"Velmora from Apps & features instead.");
+        tell(words(IDS_NOT_ASKED));
         return 2;
     }
+    announceInConsole();
     Removal removal;
     const std::wstring self = ownPath();
     removal.folder = self.substr(0, self.find_last_of(L'\\'));
     if (self.empty() || win32::systemFolder().empty()) {
-        tell(L"Velmora has not been removed: this program could not find its own folder or the "
-             L"system folder. Restart Windows, then remove Velmora again from Apps & features.");
+        tell(words(IDS_NO_FOLDER));
         return 1;
     }
     removal.command = L"\"" + self + L"\" remove";

@@ -96,8 +96,10 @@ if(kilobytes GREATER limit)
         "${MAX_INSTALLED_MB} MiB allowed: is something shipped unstripped, or by mistake?")
 endif()
 
-execute_process(COMMAND "${MAKENSIS}" -V2 -NOCD "-DSTAGE=${STAGE}" "-DOUTFILE=${OUTFILE}"
-    "-DINSTALLED_KB=${kilobytes}" ${plugins} "${INSTALLER}" COMMAND_ERROR_IS_FATAL ANY)
+# The script and the texts it includes are UTF-8, whatever the machine's own encoding.
+execute_process(COMMAND "${MAKENSIS}" -V2 -NOCD -INPUTCHARSET UTF8 "-DSTAGE=${STAGE}"
+    "-DOUTFILE=${OUTFILE}" "-DINSTALLED_KB=${kilobytes}" ${plugins} "${INSTALLER}"
+    COMMAND_ERROR_IS_FATAL ANY)
 if(SIGN_CERTIFICATE)
     sign("${OUTFILE}")
 endif()

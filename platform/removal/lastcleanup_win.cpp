@@ -70,25 +70,23 @@ namespace {
 
 } // namespace
 
-std::wstring prepareLastCleanup(const std::wstring &folder, const std::vector<std::wstring> &names,
-    bool folderToo, const std::wstring &resumeValue, const std::wstring &system,
-    LastCleanup &cleanup)
+CleanupRefusal prepareLastCleanup(const std::wstring &folder,
+    const std::vector<std::wstring> &names, bool folderToo, const std::wstring &resumeValue,
+    const std::wstring &system, LastCleanup &cleanup)
 {
     // The command names the folder by its own name, from the folder it lies in: cmd.exe
     // expands "%" in a command line, and Wine's also in what a variable expands to, so a path
     // with one could reach it by no other way. Its own name must hold none.
     const std::size_t end = folder.find_last_of(L'\\');
     if (system.empty())
-        return L"The command interpreter was not found.";
+        return CleanupRefusal::NoInterpreter;
     if (folder.rfind(L"\\\\", 0) == 0)
-        return L"The folder " + folder + L" lies on a network share, where cmd.exe cannot work.";
+        return CleanupRefusal::NetworkShare;
     if (end == std::wstring::npos || end + 1 == folder.size() || end < 2)
-        return L"The folder " + folder + L" is the root of a drive.";
+        return CleanupRefusal::DriveRoot;
     const std::wstring leaf = folder.substr(end + 1);
     if (leaf.find(L'%') != std::wstring::npos)
-        return L"The name of the folder " + folder
-            + L" contains \"%\", which cmd.exe would "
-              L"read as part of a variable.";
+        return CleanupRefusal::PercentInName;
     const std::wstring takeBack = L"\"" + system + L"\\reg.exe\" delete \"HKCU\\" + userRunOnceKey
         + L"\" /v \"" + resumeValue + L"\" /f >nul 2>&1";
     std::wstring body;
@@ -99,12 +97,12 @@ std::wstring prepareLastCleanup(const std::wstring &folder, const std::vector<st
         body += (body.empty() ? L"" : L" & ") + next;
     }
     if (body.empty())
-        return L"The folder's path " + folder + L" is too long for cmd.exe.";
+        return CleanupRefusal::PathTooLong;
     cleanup.application = system + L"\\cmd.exe";
     cleanup.commandLine = L"\"" + cleanup.application + L"\" /d /v:off /c \"" + body + L"\"";
     // A drive's root keeps its backslash: "E:" alone is the folder current on drive E:.
     cleanup.workingFolder = folder.substr(0, end == 2 ? end + 1 : end);
-    return {};
+    return CleanupRefusal::None;
 }
 
 unsigned long startLastCleanup(const LastCleanup &cleanup)

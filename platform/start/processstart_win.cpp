@@ -79,46 +79,43 @@ std::wstring systemFolder()
 // named by its full path, and refused if that holds a "%". The interpreter is the system
 // folder's, not one found on the search path or in the working folder, where anyone could have
 // put a program of that name.
-std::wstring prepareScriptStart(
+StartRefusal prepareScriptStart(
     const std::wstring &script, const std::wstring &folder, ProcessStart &start)
 {
     const std::wstring scriptFolder = folderOf(script);
     const std::wstring name = script.substr(script.find_last_of(L"\\/") + 1);
     const bool network = !script.empty() && isSeparator(script[0]);
     if ((network ? script : name).find_first_of(L"%\"") != std::wstring::npos)
-        return L"The path of the command script contains \"%\" or a quote: " + script;
+        return StartRefusal::PercentOrQuoteInScriptPath;
     // The interpreter starts even when the script is missing, so its absence is found here.
     if (!isFile(script))
-        return L"The system cannot find the file specified: " + script;
+        return StartRefusal::ScriptMissing;
     if (folder.empty())
-        return L"The command interpreter was not found.";
+        return StartRefusal::NoInterpreter;
     start.application = folder + L"\\cmd.exe";
     const std::wstring named = network ? script : L".\\" + name;
     start.commandLine = L"\"" + start.application + L"\" /d /v:off /c \"\"" + named + L"\"\"";
     start.workingFolder = scriptFolder;
-    return {};
+    return StartRefusal::None;
 }
 
-std::wstring prepareStart(
+StartRefusal prepareStart(
     const std::wstring &program, const std::wstring &folder, ProcessStart &start)
 {
     // The system would end the path at a NUL, and start a program other than the one named.
     if (program.find(L'\0') != std::wstring::npos)
-        return L"The program's path holds a NUL character, which no path can hold, so it names "
-               L"no program that could be started.";
+        return StartRefusal::NulInPath;
     if (!isFullPath(program))
-        return program
-            + L" is not a full path: a program is started only by its full path, which begins "
-              L"with a drive letter and \"\\\" or names a network share.";
+        return StartRefusal::NotFullPath;
     if (isCommandScript(program))
         return prepareScriptStart(program, folder, start);
     // A quote cannot be part of a file name; one here would end the program's word early.
     if (program.find(L'"') != std::wstring::npos)
-        return L"The path of the program contains a quote: " + program;
+        return StartRefusal::QuoteInProgramPath;
     start.application = program;
     start.commandLine = L"\"" + program + L"\"";
     start.workingFolder = folderOf(program);
-    return {};
+    return StartRefusal::None;
 }
 
 unsigned long startDetached(const ProcessStart &start)
@@ -151,8 +148,6 @@ std::wstring systemMessage(unsigned long error)
     LocalFree(text);
     while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r'))
         message.pop_back();
-    if (message.empty())
-        message = L"The program could not be started (error " + std::to_wstring(error) + L").";
     return message;
 }
 

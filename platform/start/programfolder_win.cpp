@@ -1,5 +1,6 @@
 #include "start/programfolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <windows.h>
@@ -27,15 +28,15 @@ ProgramFolder programFolder()
         const DWORD length
             = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0)
-            return ProgramFolder::unknown(
-                QStringLiteral("The system did not tell where the program's executable lies."));
+            return ProgramFolder::unknown(QCoreApplication::translate(
+                "ProgramFolder", "The system did not tell where the program's executable lies."));
         if (length < path.size()) {
             path.resize(length);
             break;
         }
         if (path.size() >= 32768)
-            return ProgramFolder::unknown(
-                QStringLiteral("The path of the program's executable is too long."));
+            return ProgramFolder::unknown(QCoreApplication::translate(
+                "ProgramFolder", "The path of the program's executable is too long."));
         path.resize(path.size() * 2);
     }
     return { folderOfExecutable(QDir::fromNativeSeparators(QString::fromStdWString(path))) };

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace check {
@@ -84,7 +85,10 @@ inline std::string printable(const std::vector<std::wstring> &names)
 template<typename T>
 std::string printable(const T &value)
 {
-    return std::to_string(value);
+    if constexpr (std::is_enum_v<T>)
+        return std::to_string(static_cast<std::underlying_type_t<T>>(value));
+    else
+        return std::to_string(value);
 }
 
 inline void fail(const char *file, int line, const std::string &what)

@@ -9,6 +9,7 @@
 
 #include <fstream>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -75,7 +76,8 @@ TEST_CASE("a script in a folder of cmd.exe's special characters runs, and nothin
     writeFile(script, "@echo off\r\ncd> marker.txt\r\nexit\r\n");
 
     win32::ProcessStart start;
-    CHECK_EQUAL(win32::prepareScriptStart(script, win32::systemFolder(), start), std::wstring());
+    CHECK_EQUAL(
+        win32::prepareScriptStart(script, win32::systemFolder(), start), win32::StartRefusal::None);
     CHECK_EQUAL(win32::startDetached(start), 0UL);
 
     const std::string ranIn = std::string(folder.begin(), folder.end()) + "\r\n";
@@ -97,48 +99,48 @@ TEST_CASE("paths that cmd.exe would misread, and scripts that are not there, are
         const char *name;
         std::wstring script;
         std::wstring folder;
-        std::wstring reason;
+        win32::StartRefusal reason;
     };
     // A network share cannot be cmd.exe's working folder, so a script there goes by its path.
+    using Refusal = win32::StartRefusal;
     const Row rows[] = {
         { "a percent sign on a share", L"\\\\server\\100% sure\\Sweepwright.cmd",
-            win32::systemFolder(), L"\"%\"" },
-        { "a percent sign in its name", base + L"\\100%OS%.cmd", win32::systemFolder(), L"\"%\"" },
-        { "a quote", base + L"\\\"Sweepwright.cmd", win32::systemFolder(), L"quote" },
+            win32::systemFolder(), Refusal::PercentOrQuoteInScriptPath },
+        { "a percent sign in its name", base + L"\\100%OS%.cmd", win32::systemFolder(),
+            Refusal::PercentOrQuoteInScriptPath },
+        { "a quote", base + L"\\\"Sweepwright.cmd", win32::systemFolder(),
+            Refusal::PercentOrQuoteInScriptPath },
         { "a missing script", base + L"\\missing\\Sweepwright.cmd", win32::systemFolder(),
-            L"cannot find" },
-        { "no system folder", plainScript, L"", L"interpreter" },
+            Refusal::ScriptMissing },
+        { "no system folder", plainScript, L"", Refusal::NoInterpreter },
     };
     for (const Row &row : rows) {
         std::printf("  row: %s\n", row.name);
         win32::ProcessStart start { L"untouched", L"untouched", L"untouched" };
-        const std::wstring refusal = win32::prepareScriptStart(row.script, row.folder, start);
-        CHECK(refusal.find(row.reason) != std::wstring::npos);
+        CHECK_EQUAL(win32::prepareScriptStart(row.script, row.folder, start), row.reason);
         CHECK_EQUAL(start.application, std::wstring(L"untouched"));
         CHECK_EQUAL(start.commandLine, std::wstring(L"untouched"));
         CHECK_EQUAL(start.workingFolder, std::wstring(L"untouched"));
     }
-    win32::ProcessStart start;
-    CHECK(win32::prepareScriptStart(
-              base + L"\\missing\\Sweepwright.cmd", win32::systemFolder(), start)
-              .find(base + L"\\missing\\Sweepwright.cmd")
-        != std::wstring::npos);
 }
 
 TEST_CASE("a path the working folder would complete, or that holds a NUL, starts nothing")
 {
     // Each would start a program of the working folder's, or one not named: the program in a
     // "tools" folder, or the one before the NUL.
-    const std::wstring paths[] = {
-        L"tools\\msinfo32.exe",
-        L"\\tools\\msinfo32.exe",
-        L"C:tools\\msinfo32.exe",
-        L"tools\\Sweepwright.cmd",
-        std::wstring(L"C:\\windows\\system32\\msinfo32.exe") + L'\0' + L"--junk",
+    using Refusal = win32::StartRefusal;
+    const std::pair<std::wstring, Refusal> paths[] = {
+        { L"tools\\msinfo32.exe", Refusal::NotFullPath },
+        { L"\\tools\\msinfo32.exe", Refusal::NotFullPath },
+        { L"C:tools\\msinfo32.exe", Refusal::NotFullPath },
+        { L"tools\\Sweepwright.cmd", Refusal::NotFullPath },
+        { std::wstring(L"C:\\windows\\system32\\msinfo32.exe") + L'\0' + L"--junk",
+            Refusal::NulInPath },
+        { L"C:\\Tools\\\"msinfo32.exe", Refusal::QuoteInProgramPath },
     };
-    for (const std::wstring &path : paths) {
+    for (const auto &[path, reason] : paths) {
         win32::ProcessStart start { L"untouched", L"untouched", L"untouched" };
-        CHECK(!win32::prepareStart(path, win32::systemFolder(), start).empty());
+        CHECK_EQUAL(win32::prepareStart(path, win32::systemFolder(), start), reason);
         CHECK_EQUAL(start.application, std::wstring(L"untouched"));
     }
     // A drive's path and a network share's are full paths.
@@ -146,7 +148,7 @@ TEST_CASE("a path the working folder would complete, or that holds a NUL, starts
              std::wstring(L"c:/Tools/MSINFO32.EXE"),
              std::wstring(L"\\\\server\\tools\\msinfo32.exe") }) {
         win32::ProcessStart start;
-        CHECK_EQUAL(win32::prepareStart(path, win32::systemFolder(), start), std::wstring());
+        CHECK_EQUAL(win32::prepareStart(path, win32::systemFolder(), start), Refusal::None);
         CHECK_EQUAL(start.application, path);
     }
 }
@@ -156,7 +158,8 @@ TEST_CASE("only the system folder's cmd.exe runs scripts, whatever their extensi
     const std::wstring script = temporaryFolder() + L"\\Sweepwright.cmd";
     writeFile(script, "@echo off\r\n");
     win32::ProcessStart start;
-    CHECK_EQUAL(win32::prepareScriptStart(script, L"C:\\windows\\system32", start), std::wstring());
+    CHECK_EQUAL(win32::prepareScriptStart(script, L"C:\\windows\\system32", start),
+        win32::StartRefusal::None);
     CHECK_EQUAL(start.application, std::wstring(L"C:\\windows\\system32\\cmd.exe"));
     CHECK(win32::isCommandScript(L"C:\\Tools\\SWEEPWRIGHT.CMD"));
     CHECK(win32::isCommandScript(L"C:\\Tools\\setup.Bat"));
@@ -176,7 +179,7 @@ TEST_CASE("a program in a folder of cmd.exe's special characters starts by its p
     CHECK(CopyFileW(ownPath().c_str(), tool.c_str(), FALSE));
 
     win32::ProcessStart start;
-    CHECK_EQUAL(win32::prepareStart(tool, win32::systemFolder(), start), std::wstring());
+    CHECK_EQUAL(win32::prepareStart(tool, win32::systemFolder(), start), win32::StartRefusal::None);
     CHECK_EQUAL(win32::startDetached(start), 0UL);
 
     CHECK_EQUAL(textWritten(report, "arguments 0"), std::string("arguments 0"));

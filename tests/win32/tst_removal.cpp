@@ -244,7 +244,7 @@ TEST_CASE("the last step removes what is left once released, and runs nothing pl
         win32::LastCleanup cleanup;
         CHECK_EQUAL(win32::prepareLastCleanup(folder, { L"remove-velmora.exe", L"Sweepwright.cmd" },
                         row.folderToo, testResume, win32::systemFolder(), cleanup),
-            std::wstring());
+            win32::CleanupRefusal::None);
         CHECK_EQUAL(win32::startLastCleanup(cleanup), 0UL);
         Sleep(2000);
         CHECK(registry.resumesAtLogon());
@@ -267,34 +267,38 @@ TEST_CASE("a last step cmd.exe cannot take is refused, and changes nothing")
         const char *name;
         std::wstring folder;
         std::wstring system;
-        std::wstring reason;
+        win32::CleanupRefusal reason;
     };
+    using Refusal = win32::CleanupRefusal;
     const Row rows[] = {
         { "a \"%\" in the folder's own name", L"C:\\Programs\\100%OS%", L"C:\\windows\\system32",
-            L"\"%\"" },
-        { "a network share", L"\\\\server\\share\\Velmora", L"C:\\windows\\system32", L"network" },
-        { "a drive's root", L"C:\\", L"C:\\windows\\system32", L"root" },
-        { "no system folder", L"C:\\Programs\\Velmora", L"", L"interpreter" },
+            Refusal::PercentInName },
+        { "a network share", L"\\\\server\\share\\Velmora", L"C:\\windows\\system32",
+            Refusal::NetworkShare },
+        { "a drive's root", L"C:\\", L"C:\\windows\\system32", Refusal::DriveRoot },
+        { "no system folder", L"C:\\Programs\\Velmora", L"", Refusal::NoInterpreter },
+        { "a name too long for cmd.exe", L"C:\\Programs\\" + std::wstring(4000, L'x'),
+            L"C:\\windows\\system32", Refusal::PathTooLong },
     };
     for (const Row &row : rows) {
         std::printf("  row: %s\n", row.name);
         win32::LastCleanup cleanup { L"untouched", L"untouched", L"untouched" };
-        const std::wstring refusal = win32::prepareLastCleanup(
-            row.folder, { L"remove-velmora.exe" }, true, testResume, row.system, cleanup);
-        CHECK(refusal.find(row.reason) != std::wstring::npos);
+        CHECK_EQUAL(win32::prepareLastCleanup(row.folder, { L"remove-velmora.exe" }, true,
+                        testResume, row.system, cleanup),
+            row.reason);
         CHECK_EQUAL(cleanup.commandLine, std::wstring(L"untouched"));
     }
     // A "%" above the folder is the working folder's, which cmd.exe never reads.
     win32::LastCleanup cleanup;
     CHECK_EQUAL(win32::prepareLastCleanup(L"C:\\50%OS%\\Velmora", { L"remove-velmora.exe" }, true,
                     testResume, L"C:\\windows\\system32", cleanup),
-        std::wstring());
+        Refusal::None);
     CHECK_EQUAL(cleanup.workingFolder, std::wstring(L"C:\\50%OS%"));
     CHECK(cleanup.commandLine.find(L"%OS%") == std::wstring::npos);
     CHECK_EQUAL(cleanup.application, std::wstring(L"C:\\windows\\system32\\cmd.exe"));
-    CHECK(win32::prepareLastCleanup(L"C:\\Velmora", { L"remove-velmora.exe" }, true, testResume,
-        L"C:\\windows\\system32", cleanup)
-              .empty());
+    CHECK_EQUAL(win32::prepareLastCleanup(L"C:\\Velmora", { L"remove-velmora.exe" }, true,
+                    testResume, L"C:\\windows\\system32", cleanup),
+        Refusal::None);
     CHECK_EQUAL(cleanup.workingFolder, std::wstring(L"C:\\"));
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VelmoraTest");
 }

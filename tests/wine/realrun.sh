@@ -11,9 +11,14 @@
 #       The installer again over an install in a folder of the user's choice: to that folder and
 #       no other; over a running Velmora, silently, it fails and changes nothing, and
 #       interactively it asks for Velmora to be closed and then installs.
+#   realrun.sh german <build folder> <scratch folder>
+#       A German user: the installer's pages in German, installed from them; Velmora's Help
+#       window titled "Hilfe"; removed through Sweepwright, the script's console titled and the
+#       report of the user's file kept in German.
 #
 # The installer's round and the removal's are removalrun.sh's. WINEPREFIX and the rest of the
-# tests' Wine environment come from CTest.
+# tests' Wine environment come from CTest. Wine takes the user's language from LANG: each run
+# but the German one is an English user's, whatever the caller's.
 set -euo pipefail
 
 mode="$1"
@@ -25,7 +30,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 folder="$scratch/odd & (x) ^ !"
 rm -rf "$scratch"
 mkdir -p "$scratch"
-[[ $mode == reinstall ]] || cmake --install "$build" --prefix "$folder" >/dev/null
+export LC_ALL=C.UTF-8
+[[ $mode == reinstall || $mode == german ]] || cmake --install "$build" --prefix "$folder" >/dev/null
 windows_folder="$(winepath -w "$folder" 2>/dev/null)"
 
 case "$mode" in
@@ -141,6 +147,56 @@ reinstall)
     window_titled Velmora >/dev/null || fail "Velmora did not start after the reinstall"
     wine taskkill /im Velmora.exe >/dev/null 2>&1 || true
     echo "Installed again into $chosen alone; over a running Velmora refused silently, and after it closed, installed."
+    ;;
+german)
+    # Only for a locale the C library knows, compiled here.
+    "$(dirname "${BASH_SOURCE[0]}")/locales.sh" "$scratch/locales" de_DE || fail "no German locale"
+    export LOCPATH="$scratch/locales" LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
+    setup="$(ls "$build"/Velmora-*-setup.exe)" || fail "the installer has not been built"
+    cp "$setup" "$scratch/setup.exe"
+    key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
+    wine reg query "$key" >/dev/null 2>&1 && fail "Velmora is installed already"
+    local_programs="$(known_folder LOCALAPPDATA)\\Programs"
+    installed="$(winepath -u "$local_programs\\Velmora" 2>/dev/null)"
+    trap 'cleanup; rm -rf "$installed"; wine reg delete "$key" /f >/dev/null 2>&1 || true' EXIT
+
+    # NSIS's pages in German, titled with our words and NSIS's: Installieren, then Beenden.
+    wine "$(winepath -w "$scratch/setup.exe" 2>/dev/null)" </dev/null >>"$scratch/wine.log" 2>&1 &
+    setup_pid=$!
+    page="$(window_titled 'Installation von Velmora [0-9.]*: Zielverzeichnis')" \
+        || fail "the installer's folder page did not show in German"
+    keys_to "$page" Return
+    window_titled 'Installation von Velmora [0-9.]*: Fertig' >/dev/null \
+        || fail "the installer's last page did not show in German"
+    keys_to "$page" Return
+    wait "$setup_pid" || fail "the German install failed"
+    [[ -f $installed/Velmora.exe ]] || fail "the German install laid nothing down in $installed"
+
+    # Velmora's menu in German: "&Hilfe", then its item "&Hilfe".
+    wine "$(winepath -w "$installed/Velmora.exe" 2>/dev/null)" </dev/null >>"$scratch/wine.log" 2>&1 &
+    program_pid=$!
+    main="$(window_titled Velmora)" || fail "Velmora's window did not show"
+    keys_to "$main" alt+h h
+    window_titled Hilfe >/dev/null || fail "no Help window titled \"Hilfe\""
+    wine taskkill /im Velmora.exe >/dev/null 2>&1 || true
+    wait "$program_pid" 2>/dev/null || true
+    program_pid=
+
+    # Removed through Sweepwright with a file of the user's in the folder: the removal, free of
+    # Qt, titles the script's console in German, and says in German that it kept the file, in
+    # its window and in its list.
+    printf 'meins\r\n' >"$installed/Notizen.txt"
+    confirm_removal "$(winepath -w "$installed/Sweepwright.exe" 2>/dev/null)"
+    report="$(window_titled "$title" "$second")" || fail "the removal did not report the user's file"
+    window_titled "Velmora wird entfernt" >/dev/null || fail "the script's console is not titled in German"
+    keys_to "$report" Return
+    process 'remove-velmora' ended || fail "the removal did not end"
+    program_pid=
+    listed="$(tr -d '\r' <"$installed/Velmora removal report.txt")" || fail "the removal wrote no list"
+    grep -qF "wurden nicht mit Velmora installiert" <<<"$listed" || fail "the list is not in German: $listed"
+    grep -qxF "    Notizen.txt" <<<"$listed" || fail "the list does not name the user's file: $listed"
+    wine reg query "$key" >/dev/null 2>&1 && fail "the German removal left the entry"
+    echo "A German user: the installer's pages, Velmora's Help window and the removal's report in German."
     ;;
 *)
     fail "unknown run: $mode"
