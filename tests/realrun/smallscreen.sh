@@ -56,12 +56,16 @@ main="$(window_titled Velmora)" || fail "Velmora's window did not show"
 check_on_screen Velmora "$main"
 
 # Help, Help, then Help, About, from the keyboard: the menu's access key opens it, the item's
-# chooses it. On a loaded machine Wine may open the menu after the item's key has gone by, so
-# a menu that chose nothing is closed and opened again, three times at most.
+# chooses it. Wine takes a window for the active one only when it is clicked, as a user would
+# after the Help window took the focus: the click is on the menu bar's empty right end. On a
+# loaded machine Wine may open the menu after the item's key has gone by, so a menu that chose
+# nothing is closed and opened again, three times at most.
 open_from_menu() {
-    local item="$1" title="$2" attempt window
+    local item="$1" title="$2" attempt window x y width height
+    read -r x y width height < <(frame_of "$main")
     for attempt in 1 2 3; do
-        xdotool windowfocus --sync "$main" key alt+h sleep $((attempt)) key "$item" 2>/dev/null
+        xdotool mousemove --window "$main" $((width - 40)) 50 click 1 2>/dev/null
+        xdotool windowfocus --sync "$main" key alt+h sleep "$attempt" key "$item" 2>/dev/null
         if window="$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" | head -n 1)" &&
             [[ -n $window ]]; then
             echo "$window"
