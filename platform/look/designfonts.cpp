@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -211,16 +212,22 @@ QFont substituteFont(const QString &family, qreal pointSize, bool bold)
     if (!samplesMeasuredIn(family, bold) || candidates.empty()) {
         font = plainFont(isInstalled(tahoma) ? QString(tahoma) : family, pointSize, bold);
     } else {
-        font = *std::min_element(
-            candidates.begin(), candidates.end(), [&](const QFont &a, const QFont &b) {
-                return std::abs(std::log(widthRatio(a, family, bold)))
-                    < std::abs(std::log(widthRatio(b, family, bold)));
-            });
+        // Each candidate measured once: the samples are every language's, and this runs
+        // before the first window shows.
+        qreal ratio = 0;
+        qreal nearest = std::numeric_limits<qreal>::infinity();
+        for (const QFont &candidate : candidates) {
+            const qreal candidateRatio = widthRatio(candidate, family, bold);
+            if (std::abs(std::log(candidateRatio)) < nearest) {
+                nearest = std::abs(std::log(candidateRatio));
+                font = candidate;
+                ratio = candidateRatio;
+            }
+        }
         // The spaced width is not quite in proportion to the spacing (under Wine, "septiembre"
         // came out 0.08 pixels wider than in the design's face), so it is measured again, and
         // the letters set a hair closer until no sample is wider.
         qreal spacing = 100.0;
-        qreal ratio = widthRatio(font, family, bold);
         for (int tries = 0; ratio > 1.0 && tries < 4; ++tries) {
             spacing = spacing / ratio - (tries > 0 ? 0.01 : 0.0);
             font.setLetterSpacing(QFont::PercentageSpacing, spacing);
