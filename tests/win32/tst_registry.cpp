@@ -66,6 +66,19 @@ struct Row
     std::u16string text;
 };
 
+// Each row's value written under the test key, then read back as the About box reads it.
+void checkRows(const std::vector<Row> &rows)
+{
+    for (const Row &row : rows) {
+        const std::u16string name(row.name, row.name + std::strlen(row.name));
+        writeValue(testKey, name, row.type, row.data);
+        const Read read = readBack(testKey, name);
+        std::printf("  row: %s\n", row.name);
+        CHECK_EQUAL(read.result, row.result);
+        CHECK_EQUAL(read.text, row.text);
+    }
+}
+
 } // namespace
 
 TEST_CASE("values of every kind are read back as the About box takes them")
@@ -100,14 +113,7 @@ TEST_CASE("values of every kind are read back as the About box takes them")
         { "expandable string leaves the text as it was", REG_EXPAND_SZ,
           bytesOf(u"%SystemRoot%\\system32", true), true, unchanged },
     };
-    for (const Row &row : rows) {
-        const std::u16string name(row.name, row.name + std::strlen(row.name));
-        writeValue(testKey, name, row.type, row.data);
-        const Read read = readBack(testKey, name);
-        std::printf("  row: %s\n", row.name);
-        CHECK_EQUAL(read.result, row.result);
-        CHECK_EQUAL(read.text, row.text);
-    }
+    checkRows(rows);
 }
 
 TEST_CASE("the buffer is counted in bytes of the ANSI code page, as the A function counts it")
@@ -128,14 +134,7 @@ TEST_CASE("the buffer is counted in bytes of the ANSI code page, as the A functi
         { "1023 characters outside the code page and the zero", REG_SZ, bytesOf(cyrillic, true),
           true, cyrillic },
     };
-    for (const Row &row : rows) {
-        const std::u16string name(row.name, row.name + std::strlen(row.name));
-        writeValue(testKey, name, row.type, row.data);
-        const Read read = readBack(testKey, name);
-        std::printf("  row: %s\n", row.name);
-        CHECK_EQUAL(read.result, row.result);
-        CHECK_EQUAL(read.text, row.text);
-    }
+    checkRows(rows);
 }
 
 TEST_CASE("a path outside the ANSI code page comes through, in key, value name and data")
