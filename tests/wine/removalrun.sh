@@ -275,33 +275,29 @@ faults)
     holder_pid=
     nothing_left "a removal with a library held a moment"
     install 'odd & (x) ^ !'
-    wine "$holder" "$windows_library" 600 >"$scratch/holder.log" 2>&1 &
-    holder_pid=$!
-    process fileholder || fail "the file holder did not start"
-    remove_from_entry
-    held="$(window_titled "$title" "$second")" || fail "nothing said that a library is held"
-    still_installed "a removal with a library held"
-    [[ $(entry_value UninstallString) == "\"$windows_installed\\Sweepwright.exe\"" && -z $(resume_command) ]] \
-        || fail "a removal that removed nothing changed the entry or left a command for the next log-on"
-    keys_to "$held" Return
-    removal_ended "a library held"
-    kill "$holder_pid"
-    holder_pid=
+    # removes_nothing_while <what> <holder's arguments...>: a removal while the holder holds a
+    # file of the install says so, and the entry and the next log-on are as they were.
+    removes_nothing_while() {
+        local what="$1" said
+        shift
+        wine "$holder" "$@" >"$scratch/holder.log" 2>&1 &
+        holder_pid=$!
+        process fileholder || fail "the file holder did not start"
+        sleep 2
+        remove_from_entry
+        said="$(window_titled "$title" "$second")" || fail "nothing said that $what"
+        still_installed "a removal while $what"
+        [[ $(entry_value UninstallString) == "\"$windows_installed\\Sweepwright.exe\"" && -z $(resume_command) ]] \
+            || fail "a removal that removed nothing while $what changed the entry or left a command for the next log-on"
+        keys_to "$said" Return
+        removal_ended "$what"
+        kill "$holder_pid"
+        holder_pid=
+    }
+    removes_nothing_while "a library is held" "$windows_library" 600
     # A library a program from elsewhere has loaded cannot be deleted, which only the deletion
-    # finds: none is deleted, and the entry is as it was.
-    wine "$holder" "$windows_installed\\libwinpthread-1.dll" 600 load >"$scratch/holder.log" 2>&1 &
-    holder_pid=$!
-    process fileholder || fail "the library loader did not start"
-    sleep 2
-    remove_from_entry
-    loaded="$(window_titled "$title" "$second")" || fail "nothing said that a library is in use"
-    still_installed "a removal with a library loaded"
-    [[ $(entry_value UninstallString) == "\"$windows_installed\\Sweepwright.exe\"" && -z $(resume_command) ]] \
-        || fail "a removal that deleted nothing left the entry or the log-on changed"
-    keys_to "$loaded" Return
-    removal_ended "a library loaded"
-    kill "$holder_pid"
-    holder_pid=
+    # finds.
+    removes_nothing_while "a library is loaded" "$windows_installed\\libwinpthread-1.dll" 600 load
     # A copy of the removal elsewhere removes nothing of this install.
     cp "$installed/remove-velmora.exe" "$scratch/"
     wine "$windows_scratch\\remove-velmora.exe" remove </dev/null >>"$scratch/wine.log" 2>&1 &
