@@ -149,18 +149,19 @@ qreal designWidth(const CaptionSample &sample, const QString &family, bool bold)
     return 0.0;
 }
 
-bool samplesMeasuredIn(const QString &family, bool bold)
+bool samplesMeasuredIn(std::span<const CaptionSample> samples, const QString &family, bool bold)
 {
-    return !captionSamples.empty() && designWidth(captionSamples.front(), family, bold) > 0.0;
+    return !samples.empty() && designWidth(samples.front(), family, bold) > 0.0;
 }
 
 // How much wider than the design a face draws the samples, at the worst of them.
-qreal widthRatio(const QFont &font, const QString &family, bool bold)
+qreal widthRatio(const QFont &font, std::span<const CaptionSample> samples, const QString &family,
+                 bool bold)
 {
     const QFontMetricsF metrics(font);
     const qreal scale = font.pointSizeF() / samplePointSize;
     qreal worst = 0;
-    for (const CaptionSample &sample : captionSamples) {
+    for (const CaptionSample &sample : samples) {
         const qreal width = metrics.horizontalAdvance(QString::fromUtf16(sample.text));
         worst = std::max(worst, width / (designWidth(sample, family, bold) * scale));
     }
@@ -205,11 +206,12 @@ std::vector<QFont> substituteCandidates(qreal pointSize, bool bold)
 // A scalable face in place of one that cannot draw the size: the face whose width comes
 // nearest the design's, at the design's size, with its letters drawn closer where it is still
 // wider, so that a clock sentence keeps its "PM" and no caption loses its end.
-QFont substituteFont(const QString &family, qreal pointSize, bool bold)
+QFont substituteFont(std::span<const CaptionSample> samples, const QString &family,
+                     qreal pointSize, bool bold)
 {
     const std::vector<QFont> candidates = substituteCandidates(pointSize, bold);
     QFont font;
-    if (!samplesMeasuredIn(family, bold) || candidates.empty()) {
+    if (!samplesMeasuredIn(samples, family, bold) || candidates.empty()) {
         font = plainFont(isInstalled(tahoma) ? QString(tahoma) : family, pointSize, bold);
     } else {
         // Each candidate measured once: the samples are every language's, and this runs
@@ -217,7 +219,7 @@ QFont substituteFont(const QString &family, qreal pointSize, bool bold)
         qreal ratio = 0;
         qreal nearest = std::numeric_limits<qreal>::infinity();
         for (const QFont &candidate : candidates) {
-            const qreal candidateRatio = widthRatio(candidate, family, bold);
+            const qreal candidateRatio = widthRatio(candidate, samples, family, bold);
             if (std::abs(std::log(candidateRatio)) < nearest) {
                 nearest = std::abs(std::log(candidateRatio));
                 font = candidate;
@@ -231,7 +233,7 @@ QFont substituteFont(const QString &family, qreal pointSize, bool bold)
         for (int tries = 0; ratio > 1.0 && tries < 4; ++tries) {
             spacing = spacing / ratio - (tries > 0 ? 0.01 : 0.0);
             font.setLetterSpacing(QFont::PercentageSpacing, spacing);
-            ratio = widthRatio(font, family, bold);
+            ratio = widthRatio(font, samples, family, bold);
         }
     }
     // Smoothed, whatever the system's setting: drawn in black and white, a face without hinting
@@ -269,9 +271,22 @@ void loadDesignFonts()
 
 QFont designFont(const QString &family, qreal pointSize, bool bold)
 {
-    if (designFaceDraws(family, pointSize))
-        return plainFont(family, pointSize, bold);
-    return substituteFont(family, pointSize, bold);
+    return LateDesignFont(family, pointSize, bold).font();
+}
+
+LateDesignFont::LateDesignFont(QString family, qreal pointSize, bool bold)
+    : m_family(std::move(family))
+    , m_pointSize(pointSize)
+    , m_bold(bold)
+    , m_samples(captionSamples)
+{
+}
+
+QFont LateDesignFont::font() const
+{
+    if (designFaceDraws(m_family, m_pointSize))
+        return plainFont(m_family, m_pointSize, m_bold);
+    return substituteFont(m_samples, m_family, m_pointSize, m_bold);
 }
 
 QFont defaultFormFont()

@@ -30,6 +30,22 @@ void useCaptionSamples(std::span<const CaptionSample> samples);
 // face that measures nearest to it takes its place, brought to the design face's width.
 QFont designFont(const QString &family, qreal pointSize, bool bold = false);
 
+// The same font, chosen only when it is asked for, by the samples given before it was made.
+// Choosing a stand-in opens and measures several faces: a control that shows nothing at first
+// can leave that until it has something to show, rather than hold up its window's first showing.
+class LateDesignFont
+{
+public:
+    LateDesignFont(QString family, qreal pointSize, bool bold = false);
+    QFont font() const;
+
+private:
+    QString m_family;
+    qreal m_pointSize;
+    bool m_bold;
+    std::span<const CaptionSample> m_samples;
+};
+
 // The form runtime's default font: MS Sans Serif 8.25 pt regular.
 QFont defaultFormFont();
 
