@@ -79,6 +79,8 @@ Velmo::Velmo(Services &services, QWidget *parent)
     , m_ui(std::make_unique<Ui::Velmo>())
     , m_services(services)
     , m_timer1(new QTimer(this))
+    // Designer stores whole point sizes only.
+    , m_answerFont(std::in_place, QStringLiteral("MS Sans Serif"), 9.75)
 {
     m_ui->setupUi(this);
     setWindowTitle(QStringView(ProgramInfo::title).toString());
@@ -86,8 +88,6 @@ Velmo::Velmo(Services &services, QWidget *parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    // Designer stores whole point sizes only.
-    m_ui->FinalCalculation->setFont(designFont(QStringLiteral("MS Sans Serif"), 9.75));
     // The text boxes take text of any length: Qt's default limit of 32,767 characters would cut
     // a longer paste short without a sign.
     for (QLineEdit *box : { m_ui->BandInput, m_ui->WhereInput })
@@ -301,13 +301,21 @@ void Velmo::Calculate_Click()
     const QString days = caption(m_ui->EndDays);
     const QString hours = caption(m_ui->FinalHours);
     const QString minutes = caption(m_ui->FinalMinutes);
-    setCaption(m_ui->FinalCalculation,
-               tr("It is %1, %2, %3, and %4 until %5 at %6.")
+    writeAnswer(tr("It is %1, %2, %3, and %4 until %5 at %6.")
                    .arg(tr("%1 Months", nullptr, figure(months)).arg(months),
                         tr("%1 Days", nullptr, figure(days)).arg(days),
                         tr("%1 hours", nullptr, figure(hours)).arg(hours),
                         tr("%1 minutes", nullptr, figure(minutes)).arg(minutes),
                         m_ui->BandInput->text(), m_ui->WhereInput->text()));
+}
+
+void Velmo::writeAnswer(const QString &sentence)
+{
+    if (m_answerFont) {
+        m_ui->FinalCalculation->setFont(m_answerFont->font());
+        m_answerFont.reset();
+    }
+    setCaption(m_ui->FinalCalculation, sentence);
 }
 
 bool Velmo::presentTimeIsKnown() const

@@ -6,9 +6,12 @@
 // handlers keep no variables: a step writes a caption, and a later step reads it back as text.
 // Everything outside the process (clock, message boxes, programs) is reached through Services.
 
+#include "look/designfonts.h"
+
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 class QTimer;
 struct Services;
@@ -33,8 +36,14 @@ public:
 
 private:
     bool presentTimeIsKnown() const;
+    void writeAnswer(const QString &sentence);
 
     std::unique_ptr<Ui::Velmo> m_ui;
     Services &m_services;
     QTimer *m_timer1;
+    // The answer's face, until the first answer is written. Where MS Sans Serif cannot draw its
+    // size, choosing the stand-in measures faces for milliseconds (the more faces the system
+    // has, the longer), which the window's first showing need not wait for: the label is empty
+    // until then.
+    std::optional<LateDesignFont> m_answerFont;
 };
