@@ -9,6 +9,11 @@ fail() {
     exit 1
 }
 
+# A command that fails outside any check ends the run through set -e, which says nothing: say
+# which command it was, and where, so that a run that failed once can be read afterwards.
+set -E
+trap 'fail "\"$BASH_COMMAND\" failed (exit $?) at line $LINENO of ${BASH_SOURCE[0]##*/}"' ERR
+
 [[ -n ${DISPLAY:-} ]] || fail "no X server (DISPLAY is empty): run the tests through scripts/test.sh windows"
 for tool in wine winepath xdotool; do
     command -v "$tool" >/dev/null || fail "$tool is missing"
