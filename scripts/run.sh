@@ -43,7 +43,7 @@ windows)
     shots="$root/build/screenshots/windows${language:+/$language}"
     mkdir -p "$shots"
     # shellcheck disable=SC2016 # the inner shell expands its own arguments
-    exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96 -nolisten tcp" \
+    exec xvfb-run --auto-servernum --server-args="-noreset -screen 0 1280x1024x24 -dpi 96 -nolisten tcp" \
         bash -c '
             set -e
             "$0/tests/wine/prefix.sh" # unmanaged windows: Wine draws their frames, as Windows does
@@ -71,5 +71,5 @@ export QT_FONT_DPI=96
 if [[ -z $language ]]; then
     export LANGUAGE=en
 fi
-exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96 -nolisten tcp" \
+exec xvfb-run --auto-servernum --server-args="-noreset -screen 0 1280x1024x24 -dpi 96 -nolisten tcp" \
     "$root/scripts/screenshot.sh" "$program" "$shots" "${language:-en}" "$binary"

@@ -6,9 +6,13 @@
 # server picks a free display itself and says which (-displayfd): xvfb-run's guess of a free
 # number can take the one another check is starting a server on at the same moment. Returns 1,
 # having said why, when it does not start.
+#
+# The server does not reset when its last client leaves (-noreset): between two rounds of a check
+# the only clients are xdotool's short calls, and a program connecting while the server resets
+# is turned away ("could not connect to display"), as a report window was once on a busy machine.
 start_x_server() {
     local folder="$1"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$folder/display" \
+    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$folder/display" \
         2>"$folder/xvfb.log" &
     x_server=$!
     for _ in $(seq 300); do

@@ -11,7 +11,7 @@
 set -euo pipefail
 
 if [[ -z ${DISPLAY:-} ]]; then
-    exec xvfb-run -a -s "-screen 0 1366x768x24 -dpi 96 -nolisten tcp" "$0" "$@"
+    exec xvfb-run -a -s "-noreset -screen 0 1366x768x24 -dpi 96 -nolisten tcp" "$0" "$@"
 fi
 scale="$1"
 shift
