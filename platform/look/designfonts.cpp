@@ -215,7 +215,7 @@ QFont substituteFont(std::span<const CaptionSample> samples, const QString &fami
         font = plainFont(isInstalled(tahoma) ? QString(tahoma) : family, pointSize, bold);
     } else {
         // Each candidate measured once: the samples are every language's, and this runs
-        // before the first window shows.
+        // before the first window shows, for the forms' own font at some scales.
         qreal ratio = 0;
         qreal nearest = std::numeric_limits<qreal>::infinity();
         for (const QFont &candidate : candidates) {
