@@ -12,7 +12,12 @@ fail() {
 # A command that fails outside any check ends the run through set -e, which says nothing: say
 # which command it was, and where, so that a run that failed once can be read afterwards.
 set -E
-trap 'fail "\"$BASH_COMMAND\" failed (exit $?) at line $LINENO of ${BASH_SOURCE[0]##*/}"' ERR
+failed_command() {
+    # In a command substitution, the command that holds it is named next, once.
+    ((BASH_SUBSHELL == 0)) || return "$1"
+    fail "\"$2\" failed (exit $1) at line $3 of ${BASH_SOURCE[1]##*/}"
+}
+trap 'failed_command $? "$BASH_COMMAND" "$LINENO"' ERR
 
 [[ -n ${DISPLAY:-} ]] || fail "no X server (DISPLAY is empty): run the tests through scripts/test.sh windows"
 for tool in wine winepath xdotool; do
@@ -70,7 +75,12 @@ confirm_removal() {
 }
 
 # A folder of the user's as the prefix names it: known_folder LOCALAPPDATA.
-known_folder() { wine cmd /d /c "echo %$1%" 2>/dev/null | tr -d '\r'; }
+known_folder() {
+    local folder
+    folder="$(wine cmd /d /c "echo %$1%" 2>/dev/null | tr -d '\r')"
+    [[ $folder == [A-Za-z]:\\* ]] || fail "Wine named no folder for %$1%: \"$folder\""
+    echo "$folder"
+}
 
 # The Linux process identifiers of this run's prefix whose Windows command line matches.
 processes() {
