@@ -75,6 +75,16 @@ confirm_removal() {
 }
 
 # A folder of the user's as the prefix names it: known_folder LOCALAPPDATA.
+# winepath exits 0 whatever the path; twice a run ended on its exit status 1, which is Wine
+# failing to start it, and passed when run again. So it is tried once more, and what Wine said
+# is kept in the run's log.
+winepath() {
+    command winepath "$@" 2>>"$scratch/wine.log" && return 0
+    echo "winepath $* failed to start; trying once more" >>"$scratch/wine.log"
+    sleep 1
+    command winepath "$@" 2>>"$scratch/wine.log"
+}
+
 known_folder() {
     local folder
     folder="$(wine cmd /d /c "echo %$1%" 2>/dev/null | tr -d '\r')"
