@@ -74,7 +74,6 @@ confirm_removal() {
     keys_to "$second" Tab space # "YES"
 }
 
-# A folder of the user's as the prefix names it: known_folder LOCALAPPDATA.
 # winepath exits 0 whatever the path; twice a run ended on its exit status 1, which is Wine
 # failing to start it, and passed when run again. So it is tried once more, and what Wine said
 # is kept in the run's log.
@@ -85,6 +84,7 @@ winepath() {
     command winepath "$@" 2>>"$scratch/wine.log"
 }
 
+# A folder of the user's as the prefix names it: known_folder LOCALAPPDATA.
 known_folder() {
     local folder
     folder="$(wine cmd /d /c "echo %$1%" 2>/dev/null | tr -d '\r')"
